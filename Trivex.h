@@ -1,0 +1,5 @@
+// The program's windows, created once for the whole run.
+#pragma once
+
+// Creates the seven windows hidden, the main window first, given a live QApplication.
+void CreateForms();

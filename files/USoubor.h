@@ -1,0 +1,24 @@
+// The current graph file: its path, the reader and the writer of the graph file format.
+#pragma once
+
+#include <string>
+
+// Path of the current graph file (Windows-1250 text); empty at start.
+extern std::string jmenoSouboru;
+
+void SetJmenoSouboru(const std::string& s);
+std::string GetJmenoSouboru();
+bool ExistujeSoubor(const std::string& s);
+
+// Loads the file jmenoSouboru into graf, which the caller has emptied.
+// 0 loaded, 1 not a graph file, 2 no such file (graf untouched in both).
+// A field that passes the check but does not convert, or a read failure, throws
+// EInOutError; graf then keeps what was read so far.
+int NactiGraf();
+
+// Writes graf to jmenoSouboru, replacing the file only once the whole new file is
+// written. Returns 0; a failure throws EInOutError and leaves the old file as it was.
+int UlozGraf();
+
+// Empties graf.
+void ZrusGraf();

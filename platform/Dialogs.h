@@ -1,0 +1,51 @@
+// Modal message boxes and the file dialogs. The header needs no Qt, so that the
+// algorithms can narrate through ShowMessage without knowing any window.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+class QFileDialog;
+class QWidget;
+
+// A modal box with the text (Windows-1250) and an OK button; returns when the user
+// has closed it.
+void ShowMessage(const std::string& text);
+
+// Replaces the modal box by another receiver of the texts (a test's recorder) until
+// it is replaced again; an empty handler brings the box back. Returns the previous one.
+using TMessageHandler = std::function<void(const std::string&)>;
+TMessageHandler SetMessageHandler(TMessageHandler handler);
+
+// A file dialog created for one use. Paths are Windows-1250 texts like all texts of
+// the program. Execute runs it modally and tells whether the user confirmed.
+class TFileDialog {
+public:
+  ~TFileDialog();
+  void SetInitialDir(const std::string& dir);
+  void SetTitle(const std::string& title);
+  // Appended to a name typed without an extension.
+  void SetDefaultExt(const std::string& ext);
+  bool Execute();
+  std::string GetFileName() const { return fileName; }
+
+protected:
+  TFileDialog(QWidget* owner, bool save);
+
+private:
+  std::unique_ptr<QFileDialog> dialog;
+  std::string fileName;
+};
+
+// Open: an existing or a new name may be chosen; the caller checks the file.
+class TOpenDialog : public TFileDialog {
+public:
+  explicit TOpenDialog(QWidget* owner) : TFileDialog(owner, false) {}
+};
+
+// Save: never asks before replacing an existing file.
+class TSaveDialog : public TFileDialog {
+public:
+  explicit TSaveDialog(QWidget* owner) : TFileDialog(owner, true) {}
+};

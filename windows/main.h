@@ -1,0 +1,51 @@
+// The main window: the canvas with the graph, the path of the current graph file,
+// the output line, the file commands, the tab strip and its three command buttons.
+#pragma once
+
+#include "platform/Controls.h"
+#include "platform/Forms.h"
+
+class TForm1 : public TForm {
+public:
+  TForm1();
+
+  TTabControl* TabControl1;
+  TButton* Button1;  // "Novy"
+  TButton* Button2;  // "Otevri"
+  TButton* Button3;  // "Uloz Jako"
+  TButton* Button4;  // "O Programu"
+  TBitBtn* BitBtn2;  // Help
+  TEdit* Edit1;      // path of the graph file
+  TImage* Image1;    // the canvas
+  TButton* Button6;  // command buttons of the tab
+  TButton* Button7;
+  TButton* Button8;
+  TButton* Button9;   // "Obarvi - legenda"
+  TButton* Button10;  // "Obarvi"
+  TMemo* Memo1;       // output line
+  TButton* Button5;   // "Zmen udaj"
+  TButton* Button11;  // "Zmen souradnice"
+  TBitBtn* BitBtn1;   // "Exit"
+
+  void BitBtn1Click();
+  void Button1Click();
+  void Button2Click();
+  void Button3Click();
+  void Button4Click();
+  void BitBtn2Click();
+  void Button5Click();
+  void Button11Click();
+  void Button9Click();
+  void Button10Click();
+  void Edit1Change();
+  void TabControl1Change();
+  void Button6Click();
+  void Button7Click();
+  void Button8Click();
+
+protected:
+  void FormShow() override;
+  void FormClose() override;
+};
+
+extern TForm1* Form1;
