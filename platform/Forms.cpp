@@ -5,6 +5,7 @@
 
 #include "platform/Cp1250.h"
 #include "platform/Dialogs.h"
+#include "platform/SysUtils.h"
 
 #include <QApplication>
 #include <QCloseEvent>
