@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Remakes docs/trivex.png, the README's picture of the main window: the offscreen
+# build opens examples/trida.grf through "Otevri" and shows its shortest spanning tree.
+# The file is opened from /tmp/trivex, so the picture does not show this checkout's path.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh test
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+cmake --build build -j2 --target make_screenshot
+mkdir -p /tmp/trivex
+cp examples/trida.grf /tmp/trivex/trida.grf
+QT_QPA_PLATFORM=offscreen build/tools/make_screenshot /tmp/trivex/trida.grf docs/trivex.png
+rm -f /tmp/trivex/trida.grf
+rmdir /tmp/trivex 2> /dev/null || true
+echo "docs/trivex.png written"
