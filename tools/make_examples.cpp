@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <iostream>
+#include <system_error>
 
 int main(int argc, char* argv[]) {
   if (argc != 2) {
@@ -13,6 +14,8 @@ int main(int argc, char* argv[]) {
     return 2;
   }
   const std::filesystem::path slozka(argv[1]);
+  std::error_code chybaSlozky;
+  std::filesystem::create_directories(slozka, chybaSlozky);
   try {
     for (const tpriklad& priklad : Priklady()) {
       PostavPriklad(priklad);
