@@ -1,0 +1,136 @@
+// The example graphs shipped with the program: each is a graph file in exactly the
+// form the writer gives it, the generator still makes every one of them, and each
+// graph shows what its vertex comments tell the student.
+#include "algorithms/UMetody.h"
+#include "drawing/PUVykresli.h"
+#include "files/USoubor.h"
+#include "files/ukontrola.h"
+#include "model/UGraf.h"
+#include "platform/Cp1250.h"
+#include "platform/Forms.h"
+#include "support/TestSupport.h"
+#include "tools/priklady.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+// The committed examples, next to the tests in the source tree.
+QDir SlozkaPrikladu() {
+  return QDir(QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../examples"));
+}
+
+QStringList SouboryPrikladu() {
+  return SlozkaPrikladu().entryList({QStringLiteral("*.grf")}, QDir::Files, QDir::Name);
+}
+
+// Loads a file into the emptied graph; the result of NactiGraf.
+int Nacti(const QString& cesta) {
+  ResetProgramState();
+  SetJmenoSouboru(FromQt(cesta));
+  return NactiGraf();
+}
+
+// Writes the graph to a file of the folder and returns its bytes.
+std::string ZapisDo(const QTemporaryDir& slozka, const QString& jmeno) {
+  const QString cesta = slozka.filePath(jmeno);
+  SetJmenoSouboru(FromQt(cesta));
+  UlozGraf();
+  return ReadBytes(cesta);
+}
+
+TEST(Examples, EveryCommittedExampleLoadsAndIsWrittenBackByteForByte) {
+  const QStringList soubory = SouboryPrikladu();
+  ASSERT_GE(soubory.size(), 5) << SlozkaPrikladu().absolutePath().toStdString();
+  QTemporaryDir slozka;
+  for (const QString& jmeno : soubory) {
+    SCOPED_TRACE(jmeno.toStdString());
+    const QString cesta = SlozkaPrikladu().filePath(jmeno);
+    EXPECT_TRUE(JeSouborGrafu(FromQt(cesta)));
+    ASSERT_EQ(Nacti(cesta), 0);
+
+    // The dialogs of the program make at most ten vertices; every dot lies whole
+    // on the canvas, and every vertex tells in Czech what the example shows.
+    const std::uint8_t n = graf.GetPocet();
+    EXPECT_GE(n, 2);
+    EXPECT_LE(n, 10);
+    for (std::uint8_t i = 1; i <= n; ++i) {
+      SCOPED_TRACE(int(i));
+      EXPECT_GE(graf.GetX(i), 2);
+      EXPECT_LE(graf.GetX(i), kSirkaPlatna - 3);
+      EXPECT_GE(graf.GetY(i), 2);
+      EXPECT_LE(graf.GetY(i), kVyskaPlatna - 3);
+      const std::string text = graf.GetText(i);
+      EXPECT_TRUE(std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; }))
+          << "no Czech letter in '" << Cp1250ToUtf8(text) << "'";
+      for (std::uint8_t j = 1; j <= n; ++j) EXPECT_EQ(graf.GetHrana(j, i), graf.GetHrana(i, j)) << int(j);
+    }
+
+    EXPECT_EQ(ZapisDo(slozka, jmeno), ReadBytes(cesta));
+  }
+}
+
+TEST(Examples, GeneratorWritesExactlyTheCommittedExamples) {
+  const std::vector<tpriklad> priklady = Priklady();
+  QStringList jmena;
+  for (const tpriklad& priklad : priklady) jmena << QString::fromUtf8(priklad.soubor);
+  jmena.sort();
+  EXPECT_EQ(jmena, SouboryPrikladu());
+
+  QTemporaryDir slozka;
+  for (const tpriklad& priklad : priklady) {
+    SCOPED_TRACE(priklad.soubor);
+    // A letter that Windows-1250 lacks would turn into '?' in the file.
+    for (const tvrcholPrikladu& vrchol : priklad.vrcholy)
+      EXPECT_EQ(Cp1250ToUtf8(Utf8ToCp1250(vrchol.text)), vrchol.text);
+    ResetProgramState();
+    PostavPriklad(priklad);
+    EXPECT_EQ(ZapisDo(slozka, QString::fromUtf8(priklad.soubor)),
+              ReadBytes(SlozkaPrikladu().filePath(QString::fromUtf8(priklad.soubor))));
+  }
+  graf.Clear();
+}
+
+// What the comments of each example promise, as the program's own commands report it.
+struct tslib {
+  const char* soubor;
+  const char* koster;
+  const char* komponent;
+  const char* skore;
+  const char* kostra;
+  std::size_t zprav;  // messages of the shortest spanning tree (the component message)
+};
+
+TEST(Examples, EveryExampleShowsWhatItsCommentsSay) {
+  const tslib sliby[] = {
+      {"trojuhelnik.grf", "3", "1", "2 - 2 - 2", "7", 0},
+      {"trida.grf", "1193", "1", "2 - 2 - 3 - 3 - 3 - 3 - 4 - 4 - 6", "16", 0},
+      {"komponenty.grf", "0", "3", "0 - 2 - 2 - 2 - 2 - 2 - 2 - 2", "19", 1},
+      {"uplny10.grf", "100000000", "1", "9 - 9 - 9 - 9 - 9 - 9 - 9 - 9 - 9 - 9", "105.9", 0},
+      {"cesta.grf", "1", "1", "1 - 1 - 2 - 2 - 2 - 2", "15.25", 0},
+  };
+  for (const tslib& slib : sliby) {
+    SCOPED_TRACE(slib.soubor);
+    ASSERT_EQ(Nacti(SlozkaPrikladu().filePath(QString::fromUtf8(slib.soubor))), 0);
+    TestSurface plocha;
+    MessageRecorder zpravy;
+    PocetKoster();
+    EXPECT_EQ(plocha.memo, std::string(" Pocet koster v grafu je : ") + slib.koster);
+    SkoreGrafu();
+    EXPECT_EQ(plocha.memo, std::string("Skore je : ") + slib.skore);
+    PocetKomponent();
+    EXPECT_EQ(plocha.memo, std::string("Pocet komponent je : ") + slib.komponent);
+    NejkratsiKostra();
+    EXPECT_EQ(plocha.memo, std::string("Nejkratsi kostra ma delku : ") + slib.kostra);
+    EXPECT_EQ(zpravy.messages.size(), slib.zprav);
+  }
+  ResetProgramState();
+}
+
+}  // namespace
