@@ -100,6 +100,10 @@ private:
 // exponent's sign and four digits; 15 significant digits, '.' whatever the locale.
 std::string RealnyTvar(double d) {
   if (d == 0.0) d = 0.0;  // negative zero is written as zero
+  // Rounded up, the largest doubles would be written beyond the range of a double
+  // and could not be read back.
+  constexpr double kNejvetsi = 1.79769313486231e308;
+  if (std::fabs(d) > kNejvetsi) d = std::copysign(kNejvetsi, d);
   char cislice[32];
   const auto konec = std::to_chars(cislice, cislice + sizeof cislice, std::fabs(d), std::chars_format::scientific, 14).ptr;
   const std::string vedecky(cislice, konec);  // d.dddddddddddddde[+-]xx
