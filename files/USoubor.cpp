@@ -6,8 +6,8 @@
 #include "model/UGraf.h"
 #include "platform/SysUtils.h"
 
-#include <charconv>
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -127,7 +127,8 @@ std::string ObsahSouboru() {
   return obsah;
 }
 
-// Every real of graf can be written; the values the program itself makes always can.
+// Infinite and undefined reals have no file form. The program never makes them, but a
+// save refuses them before it touches any file.
 void OverHodnoty() {
   const std::uint8_t n = graf.GetPocet();
   for (std::uint8_t i = 1; i <= n; ++i) {
@@ -146,12 +147,12 @@ std::FILE* OtevriNovy(const fs::path& cesta) {
 }
 
 bool ZapisAUloz(std::FILE* soubor, const std::string& obsah) {
-  bool v_poradku = std::fwrite(obsah.data(), 1, obsah.size(), soubor) == obsah.size();
-  v_poradku = std::fflush(soubor) == 0 && v_poradku;
+  bool vPoradku = std::fwrite(obsah.data(), 1, obsah.size(), soubor) == obsah.size();
+  vPoradku = std::fflush(soubor) == 0 && vPoradku;
 #if defined(__unix__) || defined(__APPLE__)
-  v_poradku = ::fsync(fileno(soubor)) == 0 && v_poradku;
+  vPoradku = ::fsync(fileno(soubor)) == 0 && vPoradku;
 #endif
-  return std::fclose(soubor) == 0 && v_poradku;
+  return std::fclose(soubor) == 0 && vPoradku;
 }
 
 }  // namespace
