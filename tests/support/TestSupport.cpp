@@ -57,8 +57,14 @@ void ModalAnswerer::Answer() {
       dialog->reject();
       return;
     }
-    dialog->selectFile(*answer);
-    dialog->accept();
+    // selectFile leaves the name box alone while the box has the focus, which depends
+    // on how far the dialog has come; a user types the name there, and so does this.
+    if (auto* nameBox = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+      nameBox->setText(*answer);
+    else
+      dialog->selectFile(*answer);
+    // QFileDialog hides accept(); the dialog's own checks still run through the override.
+    static_cast<QDialog*>(dialog)->accept();
   }
 }
 
@@ -117,7 +123,14 @@ void TypeInto(QWidget* lineEdit, const QString& text) {
   auto* edit = qobject_cast<QLineEdit*>(lineEdit);
   if (edit) edit->selectAll();
   QTest::keyClick(lineEdit, Qt::Key_Delete);
-  if (!text.isEmpty()) QTest::keyClicks(lineEdit, text);
+  for (const QChar c : text) {
+    // QTest knows the keys of ASCII only; other letters (Czech ones) come as the text
+    // of a key without a code, as an input method delivers them.
+    if (c.unicode() >= 0x20 && c.unicode() < 0x7F)
+      QTest::keyClick(lineEdit, char(c.unicode()));
+    else
+      QTest::sendKeyEvent(QTest::Click, lineEdit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+  }
 }
 
 std::string ReadBytes(const QString& path) {
