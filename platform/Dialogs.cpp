@@ -8,12 +8,27 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace {
 
 TMessageHandler& Handler() {
   static TMessageHandler handler;
   return handler;
+}
+
+// Runs a modal dialog, then gives the activation back to the window that had it, as a
+// desktop's window manager does; without one (the headless platform) no window would be
+// active afterwards and focus moves in the window would go unnoticed.
+int RunModal(QDialog& dialog, QWidget* owner) {
+  const QPointer<QWidget> active(owner);
+  const int result = dialog.exec();
+  dialog.hide();
+  if (active && active->isVisible() && QApplication::activeWindow() != active) {
+    active->activateWindow();
+    QApplication::setActiveWindow(active);
+  }
+  return result;
 }
 
 }  // namespace
@@ -23,10 +38,10 @@ void ShowMessage(const std::string& text) {
     Handler()(text);
     return;
   }
-  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Trivex"), ToQt(text), QMessageBox::Ok,
-                  QApplication::activeWindow());
+  QWidget* owner = QApplication::activeWindow();
+  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Trivex"), ToQt(text), QMessageBox::Ok, owner);
   box.setTextFormat(Qt::PlainText);
-  box.exec();
+  RunModal(box, owner);
 }
 
 TMessageHandler SetMessageHandler(TMessageHandler handler) {
@@ -57,7 +72,7 @@ void TFileDialog::SetDefaultExt(const std::string& ext) {
 }
 
 bool TFileDialog::Execute() {
-  if (dialog->exec() != QDialog::Accepted) return false;
+  if (RunModal(*dialog, QApplication::activeWindow()) != QDialog::Accepted) return false;
   const QStringList chosen = dialog->selectedFiles();
   if (chosen.isEmpty()) return false;
   fileName = FromQt(chosen.first());
