@@ -17,6 +17,11 @@
 #include "windows/novy.h"
 #include "windows/nv.h"
 
+#include <QFile>
+#include <QFileInfo>
+#include <QTimer>
+
+#include <filesystem>
 #include <initializer_list>
 
 TForm1* Form1 = nullptr;
@@ -36,6 +41,14 @@ void UkazOvladaci(std::initializer_list<QWidget*> ovladace, bool viditelne) {
 }
 
 }  // namespace
+
+void OtevriPriStartu(const char* argument) {
+  // The argument is in the system's 8-bit encoding; inside, paths are Windows-1250
+  // texts, and a relative one is made absolute as the open dialog would give it.
+  const QString cesta = QFileInfo(QFile::decodeName(argument)).absoluteFilePath();
+  const std::string jmeno = ProgramPath(std::filesystem::u8path(cesta.toStdString()));
+  QTimer::singleShot(0, Form1, [jmeno] { Invoke([&jmeno] { Form1->OtevriGraf(jmeno); }); });
+}
 
 void CreateForms() {
   Application->CreateForm(Form1);
@@ -120,17 +133,24 @@ void TForm1::Button2Click() {
   TOpenDialog otevri(this);
   otevri.SetInitialDir(GetCurrentDir());
   if (otevri.Execute()) {
-    if (graf.GetPocet() != 0) ZrusGraf();
-    SetJmenoSouboru(otevri.GetFileName());
-    const int vysledek = NactiGraf();
-    if (vysledek == 0) {
-      Edit1->SetText(GetJmenoSouboru());
-      TabControl1->SetVisible(true);
-    } else {
-      TabControl1->SetVisible(false);
-      Button3->SetVisible(false);
-      ShowMessage(vysledek == 1 ? " vami vybrany soubor obsahuje data negrafu " : " vami vybrany soubor neexistuje ");
-    }
+    OtevriGraf(otevri.GetFileName());
+    return;
+  }
+  // A cancelled dialog still redraws, so the picture is the current graph in black.
+  VykresliGraf(clBlack, clBlack);
+}
+
+void TForm1::OtevriGraf(const std::string& cesta) {
+  if (graf.GetPocet() != 0) ZrusGraf();
+  SetJmenoSouboru(cesta);
+  const int vysledek = NactiGraf();
+  if (vysledek == 0) {
+    Edit1->SetText(GetJmenoSouboru());
+    TabControl1->SetVisible(true);
+  } else {
+    TabControl1->SetVisible(false);
+    Button3->SetVisible(false);
+    ShowMessage(vysledek == 1 ? " vami vybrany soubor obsahuje data negrafu " : " vami vybrany soubor neexistuje ");
   }
   VykresliGraf(clBlack, clBlack);
 }
