@@ -47,7 +47,7 @@ const std::vector<TestVrchol> kVrcholyB = {{300, 200, ""}, {400, 260, ""}};
 const std::string kDvaVrcholy =
     "2\r\n"
     " 0.00000000000000E+0000 120 45  0.00000000000000E+0000  5.00000000000000E+0000 start \x9A\xE8\r\n"
-    " 1.25000000000000E+0001 200 90  5.00000000000000E+0000  0.00000000000000E+0000 \r\n";
+    " 1.25000000000000E+0001 200 95  5.00000000000000E+0000  0.00000000000000E+0000 \r\n";
 
 class MainWindow : public ProgramWindow {
 protected:
@@ -246,7 +246,7 @@ TEST_F(MainWindow, SaveAsWritesTheGraphUnderTheChosenNameAndShowsIt) {
     EXPECT_EQ(Cesta1250(written), GetJmenoSouboru()) << row.name;
     EXPECT_EQ(kTvarSGrafem, Viditelne(Form1)) << row.name;
     EXPECT_EQ(clSilver, Platno().Pixel(120, 45)) << row.name;
-    EXPECT_EQ(clSilver, Uprostred(Platno(), 120, 45, 200, 90)) << row.name;
+    EXPECT_EQ(clSilver, Uprostred(Platno(), 120, 45, 200, 95)) << row.name;
     ASSERT_EQ(1u, answerer.dialogTitles.size()) << row.name;
     EXPECT_EQ(QStringLiteral("Zadejte adresu souboru ve kterem bude graf ulozen"), answerer.dialogTitles[0]);
     EXPECT_EQ(QStringLiteral("grf"), answerer.dialogSuffixes[0]);
@@ -331,7 +331,7 @@ TEST_F(MainWindow, ExitClosesTheWindowAndEmptiesTheGraph) {
                       {"Exit on the tab Simulace", 2, true},
                       {"window closed on the tab Pocet", 3, false}};
   for (const Row& row : rows) {
-    ShowActive(Form1);
+    Restart();
     Otevri(cestaA);
     if (row.tab >= 0) VyberZalozku(row.tab);
     ASSERT_EQ(row.tab >= 0, metoda != nullptr) << row.name;

@@ -77,7 +77,6 @@ TEST_F(Tabs, EachTabShowsItsCommandsAndCreatesItsModeObject) {
       {"Vyber Grafu", kVyberGrafu, " Kruskal ", " Jarnik ", " Boruvka", kVyberGrafuTvar, nullptr},
       {"Pocet from Vyber Grafu", kPocet, " Koster ", " Komponent ", " Barev ", kPrikazy, &typeid(tpocet)},
   };
-  const tmetoda* previous = nullptr;
   for (const Row& row : rows) {
     VyberZalozku(row.tab);
 
@@ -92,8 +91,6 @@ TEST_F(Tabs, EachTabShowsItsCommandsAndCreatesItsModeObject) {
     }
     ASSERT_NE(nullptr, metoda.get()) << row.name;
     EXPECT_EQ(*row.mode, typeid(*metoda)) << row.name;
-    EXPECT_NE(previous, metoda.get()) << row.name << ": a new mode object";
-    previous = metoda.get();
   }
   EXPECT_EQ(Messages(), answerer.messages);
 }
@@ -173,6 +170,7 @@ TEST_F(Tabs, TabsDoNothingWhileThePathBoxNamesNoGraphFile) {
   };
   for (const Row& row : rows) {
     Restart();
+    ZapisGraf(cesta, kVrcholy, kHrany);
     Otevri(cesta);
     VyberZalozku(kSimulace);
     const tmetoda* mode = metoda.get();
@@ -187,7 +185,6 @@ TEST_F(Tabs, TabsDoNothingWhileThePathBoxNamesNoGraphFile) {
       EXPECT_EQ(face, Viditelne(Form1)) << row.name << " tab " << tab;
       EXPECT_EQ(" Kruskal ", Form1->Button6->GetCaption()) << row.name << " tab " << tab;
     }
-    ZapisGraf(cesta, kVrcholy, kHrany);
   }
 }
 
