@@ -85,20 +85,18 @@ TForm1::TForm1() : TForm("TForm1", "Trivex", 135, 0, 870, 780) {
   UkazOvladaci({TabControl1, Button3, Button5, Button11, Button6, Button7, Button8, Button9, Button10}, false);
 
   TabControl1->OnChange = [this] { TabControl1Change(); };
-  Button1->OnClick = [this] { Button1Click(); };
-  Button2->OnClick = [this] { Button2Click(); };
-  Button3->OnClick = [this] { Button3Click(); };
-  Button4->OnClick = [this] { Button4Click(); };
-  BitBtn2->OnClick = [this] { BitBtn2Click(); };
   Edit1->OnChange = [this] { Edit1Change(); };
-  Button6->OnClick = [this] { Button6Click(); };
-  Button7->OnClick = [this] { Button7Click(); };
-  Button8->OnClick = [this] { Button8Click(); };
-  Button9->OnClick = [this] { Button9Click(); };
-  Button10->OnClick = [this] { Button10Click(); };
-  Button5->OnClick = [this] { Button5Click(); };
-  Button11->OnClick = [this] { Button11Click(); };
-  BitBtn1->OnClick = [this] { BitBtn1Click(); };
+  const struct {
+    TButton* button;
+    void (TForm1::*click)();
+  } kliknuti[] = {
+      {Button1, &TForm1::Button1Click},   {Button2, &TForm1::Button2Click},   {Button3, &TForm1::Button3Click},
+      {Button4, &TForm1::Button4Click},   {BitBtn2, &TForm1::BitBtn2Click},   {Button6, &TForm1::Button6Click},
+      {Button7, &TForm1::Button7Click},   {Button8, &TForm1::Button8Click},   {Button9, &TForm1::Button9Click},
+      {Button10, &TForm1::Button10Click}, {Button5, &TForm1::Button5Click},   {Button11, &TForm1::Button11Click},
+      {BitBtn1, &TForm1::BitBtn1Click},
+  };
+  for (const auto& row : kliknuti) row.button->OnClick = [this, click = row.click] { (this->*click)(); };
 
   NastavPlatno(Image1->GetCanvas());
   VypisDoMemo = [this](const std::string& text) { Memo1->SetText(text); };
