@@ -92,20 +92,11 @@ void JarnikNaStribrnem(char rezim) {
 std::array<std::int64_t, 1 << (kMaxVrcholu - 1)> pametBloku;
 constexpr std::int64_t kNespocteno = std::numeric_limits<std::int64_t>::min();
 
-constexpr tvolne Sloupec(int c) {
-  return tvolne(1u << c);
-}
-
-std::size_t Klic(tvolne volne) {
-  return (volne >> 1) & ((1u << (rad - 1)) - 1);
-}
-
 // The free columns among 1 to rad - 1 of a block of at most three rows.
-int VolneSloupce(tvolne volne, std::array<std::uint8_t, 3>& sloupce) {
+void VolneSloupce(tvolne volne, std::array<std::uint8_t, 3>& sloupce) {
   int pocet = 0;
   for (int c = 1; c <= rad - 1 && pocet < 3; ++c)
-    if (volne & Sloupec(c)) sloupce[pocet++] = std::uint8_t(c);
-  return pocet;
+    if ((volne >> c) & 1u) sloupce[pocet++] = std::uint8_t(c);
 }
 
 // ---- Colour numbers -------------------------------------------------------------
@@ -365,7 +356,7 @@ void PocetKoster() {
     for (int j = 1; j <= rad; ++j) matice[i][j] = 0;
   tvolne volne = 0;
   for (int i = 1; i <= rad; ++i) {
-    volne |= Sloupec(i);
+    volne |= tvolne(1u << i);
     for (int j = 1; j <= rad; ++j) {
       if (i == j || graf.GetHrana(std::uint8_t(j), std::uint8_t(i)) == 0.0) continue;
       matice[i][j] = -1;
@@ -380,18 +371,27 @@ void PocetKoster() {
 std::int64_t Determinant(tvolne volne, std::uint8_t r) {
   const int n = rad;
   if (r < n - 3) {
-    std::int64_t& pamet = pametBloku[Klic(volne)];
-    if (pamet != kNespocteno) return pamet;
+    // Plain pointers and bit tricks: for the densest graph this loop body runs some
+    // 100 000 times, and it must stay fast in a build without optimisation too.
+    const unsigned maska = (1u << (n - 1)) - 1;  // free columns 1 to n - 1 as bits 0 to n - 2
+    std::int64_t* const pamet = pametBloku.data();
+    std::int64_t& tento = pamet[(volne >> 1) & maska];
+    if (tento != kNespocteno) return tento;
+    const std::int32_t* const radek = matice[r].data();
+    const bool podblokPametuje = r + 1 < n - 3;
     std::int64_t vysledek = 0;
     int p = 0;  // position of column c among the free columns
-    for (int c = 1; c <= n - 1; ++c) {
-      if (!(volne & Sloupec(c))) continue;
+    for (unsigned volneBity = (volne >> 1) & maska; volneBity != 0; volneBity &= volneBity - 1) {
+      const int c = __builtin_ctz(volneBity) + 1;  // the next free column, in increasing order
       ++p;
-      if (matice[r][c] == 0) continue;
-      const std::int64_t clen = matice[r][c] * Determinant(tvolne(volne & ~Sloupec(c)), r + 1);
-      vysledek += p % 2 == 1 ? clen : -clen;
+      if (radek[c] == 0) continue;
+      // Column c is removed for this term only.
+      const auto bez = tvolne(volne & ~(1u << c));
+      std::int64_t d = podblokPametuje ? pamet[(bez >> 1) & maska] : kNespocteno;
+      if (d == kNespocteno) d = Determinant(bez, std::uint8_t(r + 1));
+      vysledek += p % 2 == 1 ? radek[c] * d : -radek[c] * d;
     }
-    pamet = vysledek;
+    tento = vysledek;
     return vysledek;
   }
 

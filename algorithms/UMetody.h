@@ -87,7 +87,8 @@ using tvolne = std::uint16_t;
 void PocetKoster();
 // Determinant of the block of rows r to rad - 1 and the free columns among 1 to
 // rad - 1. Each block is computed once per PocetKoster run and then remembered by
-// its free columns, so any graph of up to 15 vertices takes well under a millisecond.
+// its free columns, so even the complete graph of 15 vertices takes about a
+// millisecond.
 std::int64_t Determinant(tvolne volne, std::uint8_t r);
 // Sarrus on rows a, b, c and the last three columns of the reduced matrix.
 std::int64_t Determinant3(std::uint8_t a, std::uint8_t b, std::uint8_t c);
