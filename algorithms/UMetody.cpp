@@ -105,8 +105,8 @@ void ZvysBarvu(std::uint8_t v) {
   const std::uint8_t barva = graf.GetBarva(v) + 1;
   graf.SetBarva(v, barva);
   if (barva > graf.GetBarev()) graf.SetBarev(barva);
-  // paleta ends at number 11, which only a graph of 12 or more vertices passes: such
-  // a vertex keeps the colour it is drawn in.
+  // paleta ends at number 11. A higher number, which only a hand-made graph of 12 or
+  // more vertices reaches, is counted but not drawn: the dot keeps its last colour.
   if (barva < paleta.size()) VykresliVrchol(graf.GetX(v), graf.GetY(v), paleta[barva]);
 }
 
