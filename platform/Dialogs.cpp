@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace {
 
@@ -23,10 +24,17 @@ void ShowMessage(const std::string& text) {
     Handler()(text);
     return;
   }
-  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Trivex"), ToQt(text), QMessageBox::Ok,
-                  QApplication::activeWindow());
+  // The window the box covered is active again the moment the box closes, not later
+  // as a desktop's window manager would make it (a headless platform never does): a
+  // focus move whose Exit handler opened the box then ends with the next box's Enter.
+  const QPointer<QWidget> zakryte = QApplication::activeWindow();
+  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Trivex"), ToQt(text), QMessageBox::Ok, zakryte);
   box.setTextFormat(Qt::PlainText);
   box.exec();
+  if (zakryte && zakryte->isVisible()) {
+    QApplication::setActiveWindow(zakryte);
+    zakryte->activateWindow();
+  }
 }
 
 TMessageHandler SetMessageHandler(TMessageHandler handler) {
