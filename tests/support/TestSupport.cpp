@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
@@ -58,6 +59,10 @@ void ModalAnswerer::Answer() {
       return;
     }
     dialog->selectFile(*answer);
+    // selectFile leaves the name box alone while it has the focus, which it has as soon
+    // as the dialog is active; the name is then typed into it as a user types it.
+    if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+      name->setText(QFileInfo(*answer).fileName());
     // QFileDialog hides accept(); the dialog's own checks still run through the override.
     static_cast<QDialog*>(dialog)->accept();
   }
