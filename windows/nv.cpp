@@ -173,8 +173,9 @@ void TForm4::FormShow() {
 
   if (pocetPriZobrazeni == 0) {
     // Nothing to examine: the boxes that would name or show a vertex are emptied, so
-    // no number left from an earlier graph is offered. Typing a vertex number then
-    // gets the wrong-vertex message, and a comment is not stored (Edit28Exit).
+    // no number left from an earlier graph is offered; the captions stay. Typing a
+    // vertex number then gets the wrong-vertex message, a slot or a length is quietly
+    // given its old text back, and a comment is not stored (Edit28Exit).
     zkoumanyVrchol = 0;
     for (TEdit* edit : {Edit7, Edit6, Edit28}) edit->SetText("");
     for (const tslot& slot : sloty) Vyprazdni(slot);
