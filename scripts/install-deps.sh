@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs the Debian/Ubuntu packages Trivex needs to build, run and test, if any
+# are missing. Usage: scripts/install-deps.sh [run|test]
+set -euo pipefail
+
+purpose="${1:-test}"
+packages=(cmake make g++ qt6-base-dev fonts-dejavu-core)
+if [ "$purpose" = test ]; then
+  packages+=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev dpkg-dev file)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
