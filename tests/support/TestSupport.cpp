@@ -58,7 +58,8 @@ void ModalAnswerer::Answer() {
       return;
     }
     dialog->selectFile(*answer);
-    dialog->accept();
+    // QFileDialog hides accept(); the dialog's own checks still run through the override.
+    static_cast<QDialog*>(dialog)->accept();
   }
 }
 
