@@ -17,9 +17,10 @@ TMessageHandler& Handler() {
   return handler;
 }
 
-// Runs a modal dialog, then gives the activation back to the window that had it, as a
-// desktop's window manager does; without one (the headless platform) no window would be
-// active afterwards and focus moves in the window would go unnoticed.
+// Runs a modal dialog, then makes the window it covered active again at once, not later
+// as a desktop's window manager would (a headless platform never does): a focus move
+// whose Exit handler opened a message box then ends with the next box's Enter, and
+// later focus moves in the window run their handlers.
 int RunModal(QDialog& dialog, QWidget* owner) {
   const QPointer<QWidget> active(owner);
   const int result = dialog.exec();

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
@@ -57,12 +58,11 @@ void ModalAnswerer::Answer() {
       dialog->reject();
       return;
     }
-    // selectFile leaves the name box alone while the box has the focus, which depends
-    // on how far the dialog has come; a user types the name there, and so does this.
-    if (auto* nameBox = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
-      nameBox->setText(*answer);
-    else
-      dialog->selectFile(*answer);
+    dialog->selectFile(*answer);
+    // selectFile leaves the name box alone while it has the focus, which it has as soon
+    // as the dialog is active; the name is then typed into it as a user types it.
+    if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+      name->setText(QFileInfo(*answer).fileName());
     // QFileDialog hides accept(); the dialog's own checks still run through the override.
     static_cast<QDialog*>(dialog)->accept();
   }
