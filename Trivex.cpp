@@ -1,8 +1,9 @@
 // Trivex: starts the application, creates its windows and runs until the main
-// window closes.
+// window closes. A graph file named as the only argument is opened at start.
 #include "Trivex.h"
 
 #include "platform/Forms.h"
+#include "windows/main.h"
 
 #include <QApplication>
 
@@ -10,6 +11,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   Application->Initialize();
   CreateForms();
+  if (argc == 2) OtevriPriStartu(argv[1]);
   Application->Run();
   Application->FreeForms();
   return 0;

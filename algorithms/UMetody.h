@@ -6,7 +6,9 @@
 #include "platform/Graphics.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
@@ -14,7 +16,8 @@
 // ---- Where the procedures report ------------------------------------------------
 
 // The main window's one-line output memo: every result replaces its whole text.
-// The main window connects it to Memo1; tests connect it to a string.
+// The main window connects it to Memo1; tests connect it to a string. While it is
+// empty the results go nowhere.
 extern std::function<void(const std::string&)> VypisDoMemo;
 
 // ---- Spanning-tree machinery ----------------------------------------------------
@@ -27,13 +30,30 @@ struct thrana {
   thrana* dalsi = nullptr;
 };
 
-extern std::array<thrana*, 16> seznamy;      // list heads 0 to 15
-extern std::array<std::uint8_t, 16> strom;   // tree label per vertex 1 to 15
+// Owns the edge records of one spanning-tree run. The lists only link records; a
+// record taken off a list (accepted, discarded or waiting at the end) stays here,
+// so every record of the run is released when its owner goes, also when a message
+// box abandons the run half-way.
+class tzaznamyHran {
+public:
+  tzaznamyHran() = default;
+  tzaznamyHran(const tzaznamyHran&) = delete;
+  tzaznamyHran& operator=(const tzaznamyHran&) = delete;
 
-// Stable ascending merge: on equal lengths the records of a go first.
+  thrana* Novy(double delka, std::uint8_t kam, std::uint8_t odkud);
+  std::size_t Pocet() const { return zaznamy.size(); }
+
+private:
+  std::deque<thrana> zaznamy;  // a deque never moves what it holds
+};
+
+// Stable ascending merge: on equal lengths the records of a go first. Either list
+// may be empty.
 thrana* SlijSeznamy(thrana* a, thrana* b);
-// New records of vertex i's row entries od to n, ascending by length, ties by kam.
-thrana* SeradRadek(std::uint8_t i, std::uint8_t od);
+// New records, made in zaznamy, of vertex i's row entries od to n, ascending by
+// length, equal lengths by ascending kam; the diagonal is never an edge. od runs from
+// 1 to n + 1 (n + 1 gives the empty list).
+thrana* SeradRadek(tzaznamyHran& zaznamy, std::uint8_t i, std::uint8_t od);
 // "Nejkratsi kostra ma delku : " and the length.
 void VypisDelku(double d);
 
@@ -48,8 +68,11 @@ void Boruvka();
 // Identification colours of vertices 1 to 10 (entry 0 unused).
 extern std::array<TColor, 11> barvyVrcholu;
 void NastavBarvyVrcholu();
+// Vertices above 10 have no colour of their own and are left as they are drawn.
 void ObarviVrcholy();
-void ObarviGraf(char rezim);  // 'b' narrated, anything else silent
+// 'b' narrated, anything else silent. A colour number above the last entry of
+// paleta (only on graphs of 12 or more vertices) is given but not drawn.
+void ObarviGraf(char rezim);
 
 // ---- Score and counts -----------------------------------------------------------
 
@@ -57,9 +80,17 @@ void SkoreGrafu();
 
 extern std::array<std::array<std::int32_t, 16>, 16> matice;  // Laplace matrix, 1-based
 extern std::uint8_t rad;
-using tvolne = std::array<std::uint8_t, 16>;  // nonzero: the column is still free
+// The free columns of the expansion: bit c set while column c is not yet removed.
+using tvolne = std::uint16_t;
+// Writes " Pocet koster v grafu je : " and the count: 1 for a single vertex, 0 for
+// a graph without vertices.
 void PocetKoster();
+// Determinant of the block of rows r to rad - 1 and the free columns among 1 to
+// rad - 1. Each block is computed once per PocetKoster run and then remembered by
+// its free columns, so even the complete graph of 15 vertices takes about a
+// millisecond.
 std::int64_t Determinant(tvolne volne, std::uint8_t r);
+// Sarrus on rows a, b, c and the last three columns of the reduced matrix.
 std::int64_t Determinant3(std::uint8_t a, std::uint8_t b, std::uint8_t c);
 std::int64_t Determinant2(std::uint8_t a, std::uint8_t b);
 

@@ -8,12 +8,28 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace {
 
 TMessageHandler& Handler() {
   static TMessageHandler handler;
   return handler;
+}
+
+// Runs a modal dialog, then makes the window it covered active again at once, not later
+// as a desktop's window manager would (a headless platform never does): a focus move
+// whose Exit handler opened a message box then ends with the next box's Enter, and
+// later focus moves in the window run their handlers.
+int RunModal(QDialog& dialog, QWidget* owner) {
+  const QPointer<QWidget> active(owner);
+  const int result = dialog.exec();
+  dialog.hide();
+  if (active && active->isVisible() && QApplication::activeWindow() != active) {
+    active->activateWindow();
+    QApplication::setActiveWindow(active);
+  }
+  return result;
 }
 
 }  // namespace
@@ -23,10 +39,10 @@ void ShowMessage(const std::string& text) {
     Handler()(text);
     return;
   }
-  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Trivex"), ToQt(text), QMessageBox::Ok,
-                  QApplication::activeWindow());
+  QWidget* owner = QApplication::activeWindow();
+  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Trivex"), ToQt(text), QMessageBox::Ok, owner);
   box.setTextFormat(Qt::PlainText);
-  box.exec();
+  RunModal(box, owner);
 }
 
 TMessageHandler SetMessageHandler(TMessageHandler handler) {
@@ -57,7 +73,7 @@ void TFileDialog::SetDefaultExt(const std::string& ext) {
 }
 
 bool TFileDialog::Execute() {
-  if (dialog->exec() != QDialog::Accepted) return false;
+  if (RunModal(*dialog, QApplication::activeWindow()) != QDialog::Accepted) return false;
   const QStringList chosen = dialog->selectedFiles();
   if (chosen.isEmpty()) return false;
   fileName = FromQt(chosen.first());

@@ -1,4 +1,4 @@
-// Window TForm6 (to be completed).
+// The About window: the program's name and version in a read-only box.
 #pragma once
 
 #include "platform/Controls.h"
@@ -7,6 +7,11 @@
 class TForm6 : public TForm {
 public:
   TForm6();
+
+  TMemo* Memo1;
+  TBitBtn* BitBtn1;  // OK: closes
+
+  void BitBtn1Click();
 };
 
 extern TForm6* Form6;

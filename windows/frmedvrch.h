@@ -1,12 +1,67 @@
-// Window TFormXY (to be completed).
+// The vertex-coordinate editor: four rows, each naming a vertex by its number and
+// showing its X and Y; a coordinate goes into the graph as soon as its box is left.
 #pragma once
 
+#include "model/UGraf.h"
 #include "platform/Controls.h"
 #include "platform/Forms.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+// The text the row edit last entered held on entering; a rejected entry gets it back.
+// One for the whole window, since only one box can be left at a time.
+extern std::string puvodniText;
+// Code of the last KontrolaVstupuXY: 0 valid, 1 empty, 2 a character not allowed.
+extern std::uint8_t vysledekKontroly;
+
+// KontrolaCisla of the text for the kind ('b' vertex numbers, 'i' coordinates), with
+// " zadal jsi nekde necislo " for a character not allowed; an empty text is refused
+// silently. True only for a text that may be converted.
+bool KontrolaVstupuXY(const std::string& text, char kind);
 
 class TFormXY : public TForm {
 public:
   TFormXY();
+
+  // One row of the editor. The vertex edits (Edit4, Edit7, Edit10, Edit13) run
+  // VrcholExit when left, the X and Y edits run SouradniceExit with their axis.
+  struct tradek {
+    TEdit* vrchol;
+    TEdit* x;
+    TEdit* y;
+    TEdit* barvaBox;  // shows the colour in which the row's vertex is marked
+    TColor barva;
+  };
+
+  // Which coordinate an edit of a row holds: the edit within the row and the
+  // graph's setter for that coordinate.
+  struct tosa {
+    TEdit* tradek::*edit;
+    void (tgraf::*nastav)(std::uint8_t, std::int32_t);
+  };
+
+  TEdit* Edit1;  // column captions
+  TEdit* Edit2;
+  TEdit* Edit3;
+  std::array<tradek, 4> radky;
+  TBitBtn* BitBtn2;  // OK
+
+  void EditEnter(const TEdit* edit);
+  void VrcholExit(const tradek& radek);
+  void SouradniceExit(const tradek& radek, const tosa& osa);
+  // Marks the vertices named by the rows, each once, in the colour of the first row
+  // naming it; the caller has drawn the graph under the marks.
+  void ZvyrazniVrcholy();
+  void BitBtn2Click();
+
+protected:
+  void FormShow() override;
+
+private:
+  // The whole graph in gray with the rows' marks over it: the picture while editing.
+  void Prekresli();
 };
 
 extern TFormXY* FormXY;

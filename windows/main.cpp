@@ -17,6 +17,11 @@
 #include "windows/novy.h"
 #include "windows/nv.h"
 
+#include <QFile>
+#include <QFileInfo>
+#include <QTimer>
+
+#include <filesystem>
 #include <initializer_list>
 
 TForm1* Form1 = nullptr;
@@ -36,6 +41,14 @@ void UkazOvladaci(std::initializer_list<QWidget*> ovladace, bool viditelne) {
 }
 
 }  // namespace
+
+void OtevriPriStartu(const char* argument) {
+  // The argument is in the system's 8-bit encoding; inside, paths are Windows-1250
+  // texts, and a relative one is made absolute as the open dialog would give it.
+  const QString cesta = QFileInfo(QFile::decodeName(argument)).absoluteFilePath();
+  const std::string jmeno = ProgramPath(std::filesystem::u8path(cesta.toStdString()));
+  QTimer::singleShot(0, Form1, [jmeno] { Invoke([&jmeno] { Form1->OtevriGraf(jmeno); }); });
+}
 
 void CreateForms() {
   Application->CreateForm(Form1);
@@ -72,20 +85,18 @@ TForm1::TForm1() : TForm("TForm1", "Trivex", 135, 0, 870, 780) {
   UkazOvladaci({TabControl1, Button3, Button5, Button11, Button6, Button7, Button8, Button9, Button10}, false);
 
   TabControl1->OnChange = [this] { TabControl1Change(); };
-  Button1->OnClick = [this] { Button1Click(); };
-  Button2->OnClick = [this] { Button2Click(); };
-  Button3->OnClick = [this] { Button3Click(); };
-  Button4->OnClick = [this] { Button4Click(); };
-  BitBtn2->OnClick = [this] { BitBtn2Click(); };
   Edit1->OnChange = [this] { Edit1Change(); };
-  Button6->OnClick = [this] { Button6Click(); };
-  Button7->OnClick = [this] { Button7Click(); };
-  Button8->OnClick = [this] { Button8Click(); };
-  Button9->OnClick = [this] { Button9Click(); };
-  Button10->OnClick = [this] { Button10Click(); };
-  Button5->OnClick = [this] { Button5Click(); };
-  Button11->OnClick = [this] { Button11Click(); };
-  BitBtn1->OnClick = [this] { BitBtn1Click(); };
+  const struct {
+    TButton* button;
+    void (TForm1::*click)();
+  } kliknuti[] = {
+      {Button1, &TForm1::Button1Click},   {Button2, &TForm1::Button2Click},   {Button3, &TForm1::Button3Click},
+      {Button4, &TForm1::Button4Click},   {BitBtn2, &TForm1::BitBtn2Click},   {Button6, &TForm1::Button6Click},
+      {Button7, &TForm1::Button7Click},   {Button8, &TForm1::Button8Click},   {Button9, &TForm1::Button9Click},
+      {Button10, &TForm1::Button10Click}, {Button5, &TForm1::Button5Click},   {Button11, &TForm1::Button11Click},
+      {BitBtn1, &TForm1::BitBtn1Click},
+  };
+  for (const auto& row : kliknuti) row.button->OnClick = [this, click = row.click] { (this->*click)(); };
 
   NastavPlatno(Image1->GetCanvas());
   VypisDoMemo = [this](const std::string& text) { Memo1->SetText(text); };
@@ -120,17 +131,24 @@ void TForm1::Button2Click() {
   TOpenDialog otevri(this);
   otevri.SetInitialDir(GetCurrentDir());
   if (otevri.Execute()) {
-    if (graf.GetPocet() != 0) ZrusGraf();
-    SetJmenoSouboru(otevri.GetFileName());
-    const int vysledek = NactiGraf();
-    if (vysledek == 0) {
-      Edit1->SetText(GetJmenoSouboru());
-      TabControl1->SetVisible(true);
-    } else {
-      TabControl1->SetVisible(false);
-      Button3->SetVisible(false);
-      ShowMessage(vysledek == 1 ? " vami vybrany soubor obsahuje data negrafu " : " vami vybrany soubor neexistuje ");
-    }
+    OtevriGraf(otevri.GetFileName());
+    return;
+  }
+  // A cancelled dialog still redraws, so the picture is the current graph in black.
+  VykresliGraf(clBlack, clBlack);
+}
+
+void TForm1::OtevriGraf(const std::string& cesta) {
+  if (graf.GetPocet() != 0) ZrusGraf();
+  SetJmenoSouboru(cesta);
+  const int vysledek = NactiGraf();
+  if (vysledek == 0) {
+    Edit1->SetText(GetJmenoSouboru());
+    TabControl1->SetVisible(true);
+  } else {
+    TabControl1->SetVisible(false);
+    Button3->SetVisible(false);
+    ShowMessage(vysledek == 1 ? " vami vybrany soubor obsahuje data negrafu " : " vami vybrany soubor neexistuje ");
   }
   VykresliGraf(clBlack, clBlack);
 }

@@ -5,6 +5,8 @@
 #include "platform/Controls.h"
 #include "platform/Forms.h"
 
+#include <string>
+
 class TForm1 : public TForm {
 public:
   TForm1();
@@ -43,9 +45,17 @@ public:
   void Button7Click();
   void Button8Click();
 
+  // The open command once a path is chosen: loads the file into graf, shows its path
+  // or says why it is no graph, and draws the graph in black.
+  void OtevriGraf(const std::string& cesta);
+
 protected:
   void FormShow() override;
   void FormClose() override;
 };
 
 extern TForm1* Form1;
+
+// Opens the file named on the command line (in the system's 8-bit encoding) as the
+// open command does, once the event loop runs after the main window is shown.
+void OtevriPriStartu(const char* argument);

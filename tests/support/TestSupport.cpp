@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
@@ -58,6 +59,10 @@ void ModalAnswerer::Answer() {
       return;
     }
     dialog->selectFile(*answer);
+    // selectFile leaves the name box alone while it has the focus, which it has as soon
+    // as the dialog is active; the name is then typed into it as a user types it.
+    if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+      name->setText(QFileInfo(*answer).fileName());
     // QFileDialog hides accept(); the dialog's own checks still run through the override.
     static_cast<QDialog*>(dialog)->accept();
   }
@@ -118,7 +123,14 @@ void TypeInto(QWidget* lineEdit, const QString& text) {
   auto* edit = qobject_cast<QLineEdit*>(lineEdit);
   if (edit) edit->selectAll();
   QTest::keyClick(lineEdit, Qt::Key_Delete);
-  if (!text.isEmpty()) QTest::keyClicks(lineEdit, text);
+  for (const QChar c : text) {
+    // QTest knows the keys of ASCII only; other letters (Czech ones) come as the text
+    // of a key without a code, as an input method delivers them.
+    if (c.unicode() >= 0x20 && c.unicode() < 0x7F)
+      QTest::keyClick(lineEdit, char(c.unicode()));
+    else
+      QTest::sendKeyEvent(QTest::Click, lineEdit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+  }
 }
 
 std::string ReadBytes(const QString& path) {
