@@ -6,7 +6,7 @@ set -euo pipefail
 purpose="${1:-test}"
 packages=(cmake make g++ qt6-base-dev fonts-dejavu-core)
 if [ "$purpose" = test ]; then
-  packages+=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev dpkg-dev file)
+  packages+=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev dpkg-dev file desktop-file-utils)
 fi
 
 missing=()

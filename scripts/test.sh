@@ -36,13 +36,13 @@ run_suite() {
 }
 
 echo "== Build and test"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRIVEX_TESTS=ON > /dev/null
 cmake --build build -j "$jobs"
 run_suite build
 
 if [ "${TRIVEX_QUICK:-0}" != 1 ]; then
   echo "== Sanitizer build (AddressSanitizer, UndefinedBehaviorSanitizer)"
-  cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTRIVEX_SANITIZE=ON > /dev/null
+  cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTRIVEX_SANITIZE=ON -DTRIVEX_TESTS=ON > /dev/null
   cmake --build build-asan -j "$jobs"
   TRIVEX_ROBUSTNESS_STEPS="${TRIVEX_ROBUSTNESS_STEPS:-3000}" run_suite build-asan
 
