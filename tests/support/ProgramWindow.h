@@ -1,68 +1,70 @@
-// What the tests that drive the running program share: a fresh program with its main
-// window shown, graph files written by the program's own writer, the user's steps in
-// the main window, and readings of its face and its picture.
+// What the tests that drive the running program share: a fresh program with its main window
+// shown, graph files written by the program's own writer, the user's steps, its face.
 #pragma once
 
-#include "platform/Graphics.h"
+#include "algorithms/UMetody.h"
+#include "drawing/PUVykresli.h"
+#include "files/USoubor.h"
+#include "model/UGraf.h"
 #include "support/TestSupport.h"
+#include "windows/main.h"
 
-#include <QString>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
+struct TestVrchol { int x, y; std::string text; double hodnota = 0.0; };
+struct TestHrana { int a, b; double delka; };
 
-class QWidget;
-
-struct TestVrchol {
-  int x;
-  int y;
-  std::string text;
-  double hodnota = 0.0;
-};
-
-struct TestHrana {
-  int a;
-  int b;
-  double delka;
-};
-
-// Writes a graph file with UlozGraf while graf is empty; graf and the file name are
-// empty again afterwards, as at start.
-void ZapisGraf(const QString& path, const std::vector<TestVrchol>& vrcholy, const std::vector<TestHrana>& hrany);
-
-// Names of the window's own controls that are not hidden, sorted.
-std::vector<std::string> Viditelne(const QWidget* window);
-std::vector<std::string> Serazene(std::vector<std::string> names);
-
-// The canvas shows nothing but the white area with its grey outline.
-bool PrazdnePlatno(const TCanvas& canvas);
-// The colour at the middle of the segment between two points (on a straight line
-// the middle pixel is the same for every line algorithm when the offsets are even).
-TColor Uprostred(const TCanvas& canvas, int x1, int y1, int x2, int y2);
-// The picture as rows of pixels, to compare two moments.
-std::vector<TColor> Snimek(const TCanvas& canvas);
-
-// A freshly started program whose main window is shown and active, with a folder for
-// graph files and an answerer for the modal boxes and file dialogs.
 class ProgramWindow : public ::testing::Test {
 protected:
-  void SetUp() override;
-  void TearDown() override;
-
+  void SetUp() override { CreateProgramWindows(); ShowActive(Form1); }
+  void TearDown() override { FreeProgramWindows(); }
+  // Written while graf is empty, which it is again afterwards, as at start.
+  static void ZapisGraf(const QString& path, const std::vector<TestVrchol>& body, const std::vector<TestHrana>& hrany) {
+    ASSERT_EQ(0, graf.GetPocet()) << "graph files are written before the test loads one";
+    graf.Init(std::uint8_t(body.size()));
+    for (std::uint8_t i = 1; i <= body.size(); ++i) {
+      graf.SetX(i, body[i - 1u].x);
+      graf.SetY(i, body[i - 1u].y);
+      graf.SetText(i, body[i - 1u].text);
+      graf.SetHodnota(i, body[i - 1u].hodnota);
+    }
+    for (const TestHrana& h : hrany) {
+      graf.SetHrana(std::uint8_t(h.a), std::uint8_t(h.b), h.delka);
+      graf.SetHrana(std::uint8_t(h.b), std::uint8_t(h.a), h.delka);
+    }
+    SetJmenoSouboru(FromQt(path));
+    UlozGraf();
+    ZrusGraf();
+    SetJmenoSouboru("");
+  }
   QString Soubor(const QString& name) const { return dir.filePath(name); }
-  // Ends the program and starts it afresh; the folder and its files stay.
-  void Restart();
-
-  // The user's steps in the main window. A user clicks only what is shown (QTest
-  // would click a hidden button as well).
-  void Klikni(QWidget* control);
-  void Otevri(const QString& path);
-  void UlozJako(const QString& typed);
-  void VyberZalozku(int index);
-  TCanvas& Platno() const;
+  // A user clicks only what is shown (QTest would click a hidden button as well).
+  void Klikni(QWidget* control) {
+    ASSERT_TRUE(control->isVisible()) << control->objectName().toStdString() << " is not shown";
+    QTest::mouseClick(control, Qt::LeftButton);
+  }
+  void Otevri(const QString& path) { answerer.ChooseFile(path); Klikni(Form1->Button2); }
+  void Zalozka(int i) {
+    QTest::mouseClick(Form1->TabControl1, Qt::LeftButton, {}, Form1->TabControl1->tabRect(i).center());
+  }
+  TCanvas& Platno() const { return *Form1->Image1->GetCanvas(); }
+  TColor Bod(int x, int y) const { return Platno().Pixel(x, y); }
+  bool PrazdnePlatno() const {  // white in a grey outline
+    for (int y = 0; y < kVyskaPlatna; ++y)
+      for (int x = 0; x < kSirkaPlatna; ++x)
+        if (Bod(x, y) != (x % (kSirkaPlatna - 1) == 0 || y % (kVyskaPlatna - 1) == 0 ? clGray : clWhite)) return false;
+    return true;
+  }
+  static std::string Viditelne() {  // the main window's controls not hidden, by name
+    QStringList names;
+    for (const QWidget* c : Form1->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+      if (!c->isHidden()) names << c->objectName();
+    names.sort();
+    return names.join(' ').toStdString();
+  }
 
   QTemporaryDir dir;
   ModalAnswerer answerer;

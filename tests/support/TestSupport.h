@@ -1,6 +1,5 @@
-// What the tests share: answering modal boxes and file dialogs as a user would,
-// recording narration without a window, files in temporary folders, a fresh program
-// state per test, and key and focus moves.
+// What the tests share: modal boxes and file dialogs answered as a user would, narration
+// recorded without a window, a fresh program state, key and focus moves, files.
 #pragma once
 
 #include "platform/Graphics.h"
@@ -15,63 +14,36 @@
 
 class QWidget;
 
-// While alive, a short repeating timer answers whatever modal window is open: a
-// message box has its text recorded and is closed with OK; a file dialog gets the
-// next planned answer (a path, accepted, or a cancel). Works in nested event loops.
-class ModalAnswerer {
-public:
+// While alive, a timer answers the open modal window, in nested loops too: a message box is
+// recorded and closed; a file dialog gets the next planned path or cancel (cancel if none).
+struct ModalAnswerer {
   ModalAnswerer();
-  ~ModalAnswerer();
-
-  void ChooseFile(const QString& path);
-  void CancelFile();
-
-  std::vector<std::string> messages;  // texts of the boxes closed, in order (Windows-1250)
-  std::vector<QString> dialogTitles;  // titles of the file dialogs answered
-  std::vector<QString> dialogSuffixes;
-  std::vector<QString> dialogDirectories;
-  int unplannedDialogs = 0;  // file dialogs that found no planned answer (cancelled)
-
-private:
-  void Answer();
-
+  void ChooseFile(const QString& path) { planned.push_back(path); }
+  void CancelFile() { planned.push_back(std::nullopt); }
+  std::vector<std::string> messages;  // Windows-1250, in order
+  std::vector<QString> dialogTitles, dialogSuffixes, dialogDirectories;
+  std::deque<std::optional<QString>> planned;
   QTimer timer;
-  std::deque<std::optional<QString>> plannedFiles;
 };
 
-// While alive, ShowMessage texts go to messages instead of a box.
-class MessageRecorder {
-public:
+struct MessageRecorder {  // while alive, ShowMessage texts go to messages instead of a box
   MessageRecorder();
   ~MessageRecorder();
   std::vector<std::string> messages;
 };
 
-// While alive, the drawing goes to this canvas and the output line to memo.
-class TestSurface {
-public:
+struct TestSurface {  // while alive, the drawing goes to canvas and the output line to memo
   TestSurface();
   ~TestSurface();
   TCanvas canvas;
   std::string memo;
 };
 
-// Empties the graph, the file name and the mode object, and restarts the vertex
-// position generator: the state of a freshly started program.
-void ResetProgramState();
-
-// Creates the seven windows (CreateForms) after ResetProgramState; FreeProgramWindows
-// destroys them again.
-void CreateProgramWindows();
+void ResetProgramState();  // as at start: no graph, file name or mode object, positions restarted
+void CreateProgramWindows();  // the seven windows, after ResetProgramState
 void FreeProgramWindows();
-
-// Shows a window and waits until it is active, so that focus moves happen.
-void ShowActive(QWidget* window);
-
-// Moves the focus to a widget the way a click does (Exit of the old box, then Enter).
-void FocusOn(QWidget* widget);
-// Selects the whole text of the focused line edit and types text over it.
-void TypeInto(QWidget* lineEdit, const QString& text);
-
+void ShowActive(QWidget* window);  // shown and active, so that focus moves happen
+void FocusOn(QWidget* widget);     // as a click: Exit of the old box, then Enter
+void TypeInto(QWidget* lineEdit, const QString& text);  // focused, its whole text typed over
 std::string ReadBytes(const QString& path);
 void WriteBytes(const QString& path, const std::string& bytes);
