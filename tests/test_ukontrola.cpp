@@ -25,8 +25,7 @@ TEST(KontrolaCisla, ClassifiesNumberTextsByKind) {
 
 TEST(SysUtils, NumberTextsUseTheDotAndFifteenDigits) {
   const std::pair<double, const char*> shown[] = {{0.0, "0"}, {-0.0, "0"}, {2.5, "2.5"}, {-1.0, "-1"}, {12.75, "12.75"}, {1e-6, "1E-6"},
-                                                  {0.00001, "0.00001"}, {123456789012345.0, "123456789012345"}, {1e15, "1E15"},
-                                                  {1234567890123456.0, "1.23456789012346E15"}, {0.1 + 0.2, "0.3"}};
+      {0.00001, "0.00001"}, {123456789012345.0, "123456789012345"}, {1e15, "1E15"}, {1234567890123456.0, "1.23456789012346E15"}, {0.1 + 0.2, "0.3"}};
   for (const auto& [value, text] : shown) EXPECT_EQ(text, FloatToStr(value)) << value;
   const struct { const char* text; bool integer; std::optional<double> value; } read[] = {
       {"2.5", false, 2.5}, {"1.25E+0001", false, 12.5}, {".", false, {}}, {"-", false, {}}, {"", false, {}}, {"2,5", false, {}},
