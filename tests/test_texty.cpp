@@ -1,127 +1,66 @@
-// The Help and About windows as the main window opens them: their texts line by line
-// in Unicode, the same at every showing, and not editable.
-#include "support/TestSupport.h"
+// The Help and About windows: their texts line by line, the same at every showing, not editable.
+#include "support/ProgramWindow.h"
 #include "windows/FrmOProgram.h"
 #include "windows/frmhelpp.h"
 #include "windows/main.h"
 
-#include <QFontMetrics>
-#include <QPlainTextEdit>
-#include <QStringList>
 #include <QTest>
-
-#include <gtest/gtest.h>
 
 namespace {
 
-QString U(const char* utf8) {
-  return QString::fromUtf8(utf8);
-}
+// A line: its leading blanks, then its text; a text "*" is a rule of that many asterisks.
+using tradek = std::pair<int, const char*>;
 
-const QStringList& Napoveda() {
-  static const QStringList radky = {
-      QString(118, u'*'),
-      U(""),
-      QString(63, u' ') + U("Nápověda k programu trivex"),
-      QString(118, u'*'),
-      U(""),
-      U(""),
-      U("Program má 4 základní části - vyběr grafu , počet , simulace , a najdi."),
-      U("Přepínač jednotlivých části je tabcontrol v horní části hlavního formuláře."),
-      U(""),
-      U("Stučný popis jednotlivých části :"),
-      QString(2, u' ') + U("vyběr grafu - v této části se vybírá a edituje graf ."),
-      QString(3, u' ') + U("počet - zjisti informace o počtu jednotivých údajů grafu"),
-      QString(2, u' ') + U("simulace - v této části se předvedou simulace vámi vybraných grafovych algoritmu"),
-      QString(2, u' ') + U("najdi - program vám najde vámi požadované udaje grafu "),
-      U(""),
-      U("Části programu , ktere nejsou závislé na vzbrané položce tabcontrolu. "),
-      U("tlačítka : Cancel - tlačítko korekně uzavře program."),
-      QString(15, u' ') + U("O Programu - tlačítko zobrazí formulář s informacemi o programu ."),
-      QString(15, u' ') + U("Help - tlačítko zobrazí formulář s nápovědou"),
-      QString(15, u' ') + U("Obarvi - tlačítko obarvi vrcholy grafu.      "),
-      QString(15, u' ') + U("Obarvi - legenda - tlačítko zobrazí formulář s legendou k obarvení"),
-      U("Plátno - na plátně se nakreslí graf se kterým se právě pracuje."),
-      U("Textové pole : horní - obsahuje adresu souboru ve kterém je aktuální graf uložen"),
-      QString(24, u' ') + U("dolní - slouží pro textové výstupy programu "),
-      U("Jednotlivé části programu -"),
-      QString(1, u' ') + U("výběr grafu : tlačítka - Nový - objeví se formulář pro založení noveho grafu"),
-      QString(36, u' ') + U("Otevři - okno pro otevření nového grafu"),
-      QString(36, u' ') + U("Ulož jako - okno pro uložení grafu "),
-      QString(36, u' ') + U("Změn udaj - formulář který vám umožnuje změnit hodnotu hran , hodnotu "),
-      U("vrcholu "),
-      U("a komentář k vrcholu"),
-      QString(36, u' ') + U("Změn souřadnice - program vám umožnuje změnit místo kde bude vrchol na "),
-      U("plátně vykreslen"),
-      U(""),
-      QString(1, u' ') + U("Najdi : tlačítka :  Skore - program najde a napíše do dolního editu skore grafu"),
-      QString(38, u' ') + U("Najdi kostru - program nakreslí kostru grafu na platno "),
-      QString(60, u' ') + U("červenou barvou jsou nakresleny hrany ,  ktere patří do "),
-      U("minimální kostry a štříbrně ostatní hrany."),
-      QString(2, u' ') + U(""),
-      QString(2, u' ') + U("Simulace  : tlačítka Kruskal , Jarník  ,  Boruvka "),
-      QString(20, u' ') + U("Program najde minimální kostru vámi zvoleným algoritmem ."),
-      QString(20, u' ') + U("Hrany kostry nakreslí červeně a ostatní šedě . Informace o mezikrocích vám dá vědět "),
-      U("pomocí okeních zpráv."),
-      QString(2, u' ') + U(""),
-      QString(2, u' ') + U("Počet : Koster - v dolním editu napíše kolik má graf koster"),
-      QString(14, u' ') + U("Komponent - v doním editu napíše kolik má graf komponent"),
-      U(""),
-      U(""),
-      U(""),
-  };
-  return radky;
-}
+const std::vector<tradek> kNapoveda = {
+    {118, "*"}, {0, ""}, {63, "Nápověda k programu trivex"}, {118, "*"}, {0, ""}, {0, ""},
+    {0, "Program má 4 základní části - vyběr grafu , počet , simulace , a najdi."},
+    {0, "Přepínač jednotlivých části je tabcontrol v horní části hlavního formuláře."}, {0, ""},
+    {0, "Stučný popis jednotlivých části :"}, {2, "vyběr grafu - v této části se vybírá a edituje graf ."},
+    {3, "počet - zjisti informace o počtu jednotivých údajů grafu"},
+    {2, "simulace - v této části se předvedou simulace vámi vybraných grafovych algoritmu"},
+    {2, "najdi - program vám najde vámi požadované udaje grafu "}, {0, ""},
+    {0, "Části programu , ktere nejsou závislé na vzbrané položce tabcontrolu. "},
+    {0, "tlačítka : Cancel - tlačítko korekně uzavře program."},
+    {15, "O Programu - tlačítko zobrazí formulář s informacemi o programu ."},
+    {15, "Help - tlačítko zobrazí formulář s nápovědou"}, {15, "Obarvi - tlačítko obarvi vrcholy grafu.      "},
+    {15, "Obarvi - legenda - tlačítko zobrazí formulář s legendou k obarvení"},
+    {0, "Plátno - na plátně se nakreslí graf se kterým se právě pracuje."},
+    {0, "Textové pole : horní - obsahuje adresu souboru ve kterém je aktuální graf uložen"},
+    {24, "dolní - slouží pro textové výstupy programu "}, {0, "Jednotlivé části programu -"},
+    {1, "výběr grafu : tlačítka - Nový - objeví se formulář pro založení noveho grafu"},
+    {36, "Otevři - okno pro otevření nového grafu"}, {36, "Ulož jako - okno pro uložení grafu "},
+    {36, "Změn udaj - formulář který vám umožnuje změnit hodnotu hran , hodnotu "}, {0, "vrcholu "},
+    {0, "a komentář k vrcholu"}, {36, "Změn souřadnice - program vám umožnuje změnit místo kde bude vrchol na "},
+    {0, "plátně vykreslen"}, {0, ""},
+    {1, "Najdi : tlačítka :  Skore - program najde a napíše do dolního editu skore grafu"},
+    {38, "Najdi kostru - program nakreslí kostru grafu na platno "},
+    {60, "červenou barvou jsou nakresleny hrany ,  ktere patří do "}, {0, "minimální kostry a štříbrně ostatní hrany."},
+    {2, ""}, {2, "Simulace  : tlačítka Kruskal , Jarník  ,  Boruvka "},
+    {20, "Program najde minimální kostru vámi zvoleným algoritmem ."},
+    {20, "Hrany kostry nakreslí červeně a ostatní šedě . Informace o mezikrocích vám dá vědět "},
+    {0, "pomocí okeních zpráv."}, {2, ""}, {2, "Počet : Koster - v dolním editu napíše kolik má graf koster"},
+    {14, "Komponent - v doním editu napíše kolik má graf komponent"}, {0, ""}, {0, ""}, {0, ""}};
+const std::vector<tradek> kOProgramu = {
+    {128, "*"}, {76, "O Programu"}, {128, "*"}, {0, "Program  :  Trivex"}, {0, "Verze  : 2,0"}};
 
-const QStringList& OProgramu() {
-  static const QStringList radky = {QString(128, u'*'), QString(76, u' ') + U("O Programu"), QString(128, u'*'),
-                                    U("Program  :  Trivex"), U("Verze  : 2,0")};
-  return radky;
-}
+using TextyTest = ProgramWindow;
 
-class TextyTest : public ::testing::Test {
-protected:
-  void SetUp() override {
-    CreateProgramWindows();
-    ShowActive(Form1);
-  }
-  void TearDown() override { FreeProgramWindows(); }
-};
-
-// Each window is opened by its button in the main window, compared line by line,
-// typed into, and closed by its OK button; twice, since a second showing must show
-// the same.
+// Opened by its button, typed into and closed by OK, twice: a second showing shows the same.
 TEST_F(TextyTest, WindowsShowTheirTextsLineByLineAndKeepThem) {
-  const struct {
-    QPushButton* tlacitko;
-    TForm* okno;
-    TMemo* memo;
-    TBitBtn* ok;
-    const QStringList& radky;
-  } pripady[] = {{Form1->BitBtn2, Form7, Form7->Memo1, Form7->BitBtn1, Napoveda()},
-                 {Form1->Button4, Form6, Form6->Memo1, Form6->BitBtn1, OProgramu()}};
-  ASSERT_EQ(Napoveda().size(), 49);
-  for (const auto& pripad : pripady) {
-    for (int kolikrat = 1; kolikrat <= 2; ++kolikrat) {
-      SCOPED_TRACE(pripad.okno->objectName().toStdString() + " showing " + std::to_string(kolikrat));
-      pripad.tlacitko->click();
-      ASSERT_TRUE(QTest::qWaitForWindowActive(pripad.okno));
-      FocusOn(pripad.memo);
-      QTest::keyClicks(pripad.memo, QStringLiteral("abc"));
-      QTest::keyClick(pripad.memo, Qt::Key_Return);
-      QTest::keyClick(pripad.memo, Qt::Key_Delete);
-      const QStringList radky = pripad.memo->toPlainText().split(u'\n');
-      ASSERT_EQ(radky.size(), pripad.radky.size());
-      for (int i = 0; i < radky.size(); ++i)
-        EXPECT_EQ(radky[i].toStdString(), pripad.radky[i].toStdString()) << "line " << i + 1;
-      pripad.ok->click();
-      EXPECT_FALSE(pripad.okno->isVisible());
+  const std::tuple<QWidget*, QPlainTextEdit*, const std::vector<tradek>&> pripady[] = {
+      {Form1->BitBtn2, Form7->Memo1, kNapoveda}, {Form1->Button4, Form6->Memo1, kOProgramu}};
+  for (int kolikrat = 1; kolikrat <= 2; ++kolikrat)
+    for (const auto& [tlacitko, memo, radky] : pripady) {
+      Klikni(tlacitko);
+      ASSERT_TRUE(QTest::qWaitForWindowActive(memo->window()));
+      QTest::keyClicks(memo, "abc\r");
+      QStringList cekano;
+      for (const auto& [pocet, text] : radky)
+        cekano << (*text == '*' ? QString(pocet, u'*') : QString(pocet, u' ') + QString::fromUtf8(text));
+      EXPECT_EQ(memo->toPlainText().toStdString(), cekano.join(u'\n').toStdString());
+      memo->window()->findChild<QPushButton*>("BitBtn1")->click();
+      EXPECT_FALSE(memo->window()->isVisible()) << memo->window()->objectName().toStdString();
     }
-  }
-  // The rules of asterisks and the centred title need every character equally wide.
-  const QFontMetrics pismo(Form6->Memo1->font());
-  for (QChar znak : QString::fromUtf8("W .č"))
-    EXPECT_EQ(pismo.horizontalAdvance(znak), pismo.horizontalAdvance(u'*')) << QString(znak).toStdString();
 }
 
 }  // namespace
