@@ -46,14 +46,15 @@ TEST_F(MainWindow, OpensGraphFilesAndReportsTheOthersWithAnEmptyCanvas) {
   const QImage obraz(reinterpret_cast<const uchar*>(Platno().Bits()), kSirkaPlatna, kVyskaPlatna, QImage::Format_RGB32);
   EXPECT_TRUE(Form1->Image1->grab().toImage().convertToFormat(obraz.format()) == obraz) << "the canvas shown 1:1";
 
-  // graf is emptied and the failed file is the current one, but the box keeps its path.
+  // A file that fails to open empties graf, but the box keeps the path of the graph before.
   WriteBytes(Soubor("text.grf"), "graf\r\n");
   for (const char* soubor : {"nic.grf", "text.grf"}) {
     Otevri(Soubor("g.grf"));
     answerer.messages.clear();
     Otevri(Soubor(soubor));
     EXPECT_EQ(std::vector<std::string>{*soubor == 'n' ? " vami vybrany soubor neexistuje "
-                                      : " vami vybrany soubor obsahuje data negrafu "}, answerer.messages);
+                                                       : " vami vybrany soubor obsahuje data negrafu "},
+              answerer.messages);
     EXPECT_EQ(0, graf.GetPocet()) << soubor;
     EXPECT_EQ(FromQt(Soubor("g.grf")), Form1->Edit1->GetText()) << soubor;
     EXPECT_TRUE(Form1->TabControl1->isHidden() && Form1->Button3->isHidden()) << soubor;
@@ -199,9 +200,9 @@ TEST_F(MainWindow, NewGraphEditedSavedReopenedAndExamined) {
     EXPECT_EQ(legenda[k], Form2->radky[k].cislo->GetText() + "|" + Form2->radky[k].hodnota->GetText() + "|" +
                               Form2->radky[k].skore->GetText() + "|" + Form2->radky[k].text->GetText());
   EXPECT_EQ(std::vector<std::string>({" zadal jsi necislo ", "barvim hranu - zarazuji do kostry 1 3 s delkou 1.5",
-                      "barvim hranu - zarazuji do kostry 1 2 s delkou 3",
-                      "vyhazuji hranu - nepatri do kostry 3 2 s delkou 4",
-                      "barvim hranu - zarazuji do kostry 3 4 s delkou 5"}), answerer.messages);
+                                      "barvim hranu - zarazuji do kostry 1 2 s delkou 3",
+                                      "vyhazuji hranu - nepatri do kostry 3 2 s delkou 4",
+                                      "barvim hranu - zarazuji do kostry 3 4 s delkou 5"}), answerer.messages);
 
   Klikni(Form1->BitBtn1);  // Exit
   EXPECT_EQ(0, graf.GetPocet());
@@ -216,7 +217,7 @@ TEST_F(MainWindow, RandomSessionKeepsTheGraphWholeAndSaysOnlyKnownTexts) {
   const std::regex prevod("'[^']*' neni platne (cele|realne) cislo");  // a text that passed its check
   std::vector<TestVrchol> kruh;  // ten vertices in a ring
   std::vector<TestHrana> hrany;
-  for (int i = 1; i <= 10; ++i) kruh.push_back({30 * i, 20 * i, "v"}), hrany.push_back({i, i % 10 + 1, 1.5});
+  for (int i = 1; i <= 10; ++i) { kruh.push_back({30 * i, 20 * i, "v"}); hrany.push_back({i, i % 10 + 1, 1.5}); }
   ZapisGraf(Soubor("velky.grf"), kruh, hrany);
   Otevri(Soubor("velky.grf"));
   std::vector<QWidget*> cile = {Form4->Edit6, Form4->Edit7, Form4->Edit28, Form4->Edit38, Form3->Edit2,
