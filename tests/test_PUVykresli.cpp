@@ -4,8 +4,6 @@
 #include "model/UGraf.h"
 #include "support/TestSupport.h"
 
-#include <QElapsedTimer>
-
 #include <climits>
 #include <set>
 
@@ -41,12 +39,13 @@ TEST(Drawing, ClearRestoresTheColourTableAndDotsAndLinesTakeTheirExactPixels) {
   VykresliHranu(10, 20, 100, 50, clBlue);
   const Pixels line = PixelsOf(surface.canvas, clBlue);
   EXPECT_EQ(90u, line.size()) << "one pixel per step along x";
-  EXPECT_EQ(std::make_tuple(1u, 0u, 1u), std::make_tuple(line.count({10, 20}), line.count({100, 50}), line.count({55, 35})))
-      << "the start, the end and the middle";
+  EXPECT_EQ(1u, line.count({10, 20})) << "the start";
+  EXPECT_EQ(0u, line.count({100, 50})) << "the end";
+  EXPECT_EQ(1u, line.count({55, 35})) << "the middle";
 }
 
 // Two vertices: the dots go over the line (of its 90 pixels each dot covers two), only a zero
-// entry in the lower vertex's row means no edge, and far shapes are clipped, quickly.
+// entry in the lower vertex's row means no edge, and far shapes are clipped.
 TEST(Drawing, GraphDrawsEdgesUnderTheDotsAndClipsFarShapes) {
   TestSurface surface;
   const struct { const char* name; int x[2], y[2]; double entry[2]; std::size_t dots, line; } cases[] = {
@@ -63,11 +62,9 @@ TEST(Drawing, GraphDrawsEdgesUnderTheDotsAndClipsFarShapes) {
       graf.SetY(i, c.y[i - 1]);
       graf.SetHrana(i, 3 - i, c.entry[i - 1]);
     }
-    QElapsedTimer timer;
-    timer.start();
     VykresliGraf(clRed, clBlue);
-    EXPECT_LT(timer.elapsed(), 1000) << c.name;
-    EXPECT_EQ(std::pair(c.dots, c.line), std::pair(PixelsOf(surface.canvas, clRed).size(), PixelsOf(surface.canvas, clBlue).size())) << c.name;
+    EXPECT_EQ(c.dots, PixelsOf(surface.canvas, clRed).size()) << c.name;
+    EXPECT_EQ(c.line, PixelsOf(surface.canvas, clBlue).size()) << c.name;
   }
 }
 

@@ -81,13 +81,19 @@ TEST_F(GraphFile, SaveAndLoadGiveBackTextsExactlyAndRealsToFifteenDigits) {
   graf.SetBarev(3);
   const std::string bytes = Saved();
   ZrusGraf();
-  EXPECT_EQ(std::make_tuple(0, 0, 0), std::make_tuple(graf.GetPocet(), graf.GetKomponent(), graf.GetBarev())) << "Clear resets all";
+  EXPECT_EQ(0, int(graf.GetPocet())) << "Clear resets all";
+  EXPECT_EQ(0, int(graf.GetKomponent())) << "Clear resets all";
+  EXPECT_EQ(0, int(graf.GetBarev())) << "Clear resets all";
   graf.SetKomponent(4);
   graf.SetBarev(5);
   ASSERT_EQ(0, NactiGraf());
-  ASSERT_EQ(std::make_tuple(5, 4, 5), std::make_tuple(graf.GetPocet(), graf.GetKomponent(), graf.GetBarev())) << "Init keeps the counters";
-  for (std::uint8_t i = 1; i <= 5; ++i)
-    EXPECT_EQ(std::make_pair(readBack[i - 1], std::get<3>(written[i - 1])), std::make_pair(graf.GetHodnota(i), graf.GetText(i))) << int(i);
+  ASSERT_EQ(5, int(graf.GetPocet()));
+  EXPECT_EQ(4, int(graf.GetKomponent())) << "Init keeps the counters";
+  EXPECT_EQ(5, int(graf.GetBarev())) << "Init keeps the counters";
+  for (std::uint8_t i = 1; i <= 5; ++i) {
+    EXPECT_EQ(readBack[i - 1], graf.GetHodnota(i)) << int(i);
+    EXPECT_EQ(std::get<3>(written[i - 1]), graf.GetText(i)) << int(i);
+  }
   EXPECT_EQ(bytes, Saved()) << "coordinates and lengths come back too";
 }
 
@@ -121,8 +127,12 @@ TEST_F(GraphFile, LoadsTakeExactlyTheWritersSpacingAndKeepWhatWasRead) {
     try {
       EXPECT_EQ(c.result, NactiGraf()) << c.name;
     } catch (const EInOutError& e) {
+      // The error names the file and the text that does not convert.
       const std::string m = e.what();
-      EXPECT_TRUE(c.result == -1 && m.find("Chyba vstupu/vystupu: ") == 0 && m.find(Path()) != m.npos && m.find(c.name) != m.npos) << m;
+      EXPECT_EQ(-1, c.result) << c.name << ": " << m;
+      EXPECT_EQ(0u, m.find("Chyba vstupu/vystupu: ")) << m;
+      EXPECT_NE(std::string::npos, m.find(Path())) << m;
+      EXPECT_NE(std::string::npos, m.find(c.name)) << m;
     }
     EXPECT_EQ(c.saved, Saved()) << c.name;
   }

@@ -7,7 +7,7 @@
 
 using Barveni = AlgoritmusTest;
 
-// Narrated, as the Simulace tab's fifth command: the final numbers, which vertex v's narration
+// Narrated: the final numbers, which vertex v's narration
 // shows, and each redraw as (vertex, entry of paleta). The silent run is the colour count's.
 TEST_F(Barveni, ObarviGrafGivesNumbersInOnePass) {
   const std::vector<std::tuple<const char*, int, thranyTestu, std::vector<int>, std::vector<std::pair<int, long>>>> pripady = {
@@ -32,7 +32,7 @@ TEST_F(Barveni, ObarviGrafGivesNumbersInOnePass) {
         naposled[v] = c;
       }
     };
-    tsimulace().Prikaz5();
+    ObarviGraf('b');
     plocha.canvas.OnChange = nullptr;
     std::vector<std::string> ocekavane;
     for (int v = 1; v <= n; ++v) {
@@ -49,7 +49,6 @@ TEST_F(Barveni, ObarviVrcholyDrawsEachVertexInItsOwnColour) {
   const TColor barvy[] = {clMaroon, clGreen, clOlive, clBlue, clNavy, clTeal, clPurple, clGray, clBlack, clRed};
   PostavGraf(15, {});
   VykresliGraf(clSilver, clSilver);
-  NastavBarvyVrcholu();
   ObarviVrcholy();
   // Past the table, vertices from a hand-made file keep the colour they were drawn in.
   for (int v = 1; v <= 15; ++v) EXPECT_EQ(v <= 10 ? barvy[v - 1] : clSilver, Barva(plocha.canvas, v, v)) << v;
