@@ -109,8 +109,8 @@ thrany NahodneHrany15(int m, unsigned seminko) {
 }
 
 // The count's time depends on which blocks of the expansion are not zero, not only on
-// the edge count: graphs of 45 to 75 edges take up to several times as long as the
-// complete graph. Of the seeded graphs of each edge count, the slowest (by the least
+// the edge count: many graphs of 45 to 75 edges take longer than the complete graph,
+// some twice as long or more. Of the seeded graphs of each edge count, the slowest (by the least
 // processor time of five counts, which other programs on the machine barely change)
 // is benchmarked; its seed is in the name.
 void PridejNejhorsiGrafy() {
