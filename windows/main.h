@@ -45,6 +45,21 @@ public:
   void Button7Click();
   void Button8Click();
 
+  // A face of the window: the controls it shows and those it hides, as bits of the
+  // controls' list in UkazTvar; the others keep what they have.
+  struct ttvar {
+    unsigned ukaz;
+    unsigned skryj;
+  };
+  void UkazTvar(const ttvar& tvar);
+  // The face of a tab, its command captions and its mode object.
+  void UkazZalozku(int index);
+  // The path box shows cesta; its change handler offers the commands that fit.
+  void UkazCestu(const std::string& cesta);
+  // A new graph, not yet in a file, created under cesta: the editor opens on it and
+  // the graph commands are offered although no file of that name exists.
+  void NovyGraf(const std::string& cesta);
+
   // The open command once a path is chosen: loads the file into graf, shows its path
   // or says why it is no graph, and draws the graph in black.
   void OtevriGraf(const std::string& cesta);
