@@ -40,27 +40,19 @@ bool JmenujeSouborGrafu(const std::string& cesta) {
 // The controls a face of the window shows or hides; those in neither set keep what
 // they had.
 enum tovladac : unsigned {
-  kZalozky = 1u << 0,
-  kNovy = 1u << 1,
-  kOtevri = 1u << 2,
-  kUloz = 1u << 3,
-  kPrikaz1 = 1u << 4,
-  kPrikaz2 = 1u << 5,
-  kPrikaz3 = 1u << 6,
-  kLegenda = 1u << 7,
-  kObarvi = 1u << 8,
-  kZmenUdaj = 1u << 9,
-  kZmenSouradnice = 1u << 10,
-  kVystup = 1u << 11,
-  kPlatno = 1u << 12,
+  kZalozky = 1u << 0, kNovy = 1u << 1, kOtevri = 1u << 2, kUloz = 1u << 3, kPrikaz1 = 1u << 4,
+  kPrikaz2 = 1u << 5, kPrikaz3 = 1u << 6, kLegenda = 1u << 7, kObarvi = 1u << 8, kZmenUdaj = 1u << 9,
+  kZmenSouradnice = 1u << 10, kVystup = 1u << 11, kPlatno = 1u << 12,
 };
 
 // The commands on a graph: offered while the path box names a graph file.
 constexpr unsigned kPrikazyGrafu = kZalozky | kZmenUdaj | kZmenSouradnice | kUloz | kLegenda | kObarvi;
+// The file and editing commands of the first tab.
 constexpr unsigned kVyberGrafu = kNovy | kOtevri | kUloz | kZmenUdaj | kZmenSouradnice;
+// What every other tab shows; only Simulace has a third command.
+constexpr unsigned kPrikazyZalozky = kPrikaz1 | kPrikaz2 | kObarvi | kLegenda | kVystup | kPlatno;
 
-constexpr TForm1::ttvar kUvodni{0, kZalozky | kUloz | kZmenUdaj | kZmenSouradnice | kPrikaz1 | kPrikaz2 | kPrikaz3 |
-                                       kLegenda | kObarvi};
+constexpr TForm1::ttvar kUvodni{0, kPrikazyGrafu | kPrikaz1 | kPrikaz2 | kPrikaz3};
 constexpr TForm1::ttvar kOtevren{kZalozky, 0};
 constexpr TForm1::ttvar kNeotevren{0, kZalozky | kUloz};
 constexpr TForm1::ttvar kSouborGrafu{kPrikazyGrafu, 0};
@@ -85,11 +77,11 @@ const struct tzalozka {
 } kTvaryZalozek[] = {
     {{kVyberGrafu | kLegenda | kObarvi | kPlatno, kPrikaz1 | kPrikaz2 | kPrikaz3 | kVystup},
      {nullptr, nullptr, nullptr}, nullptr, false, false, true},
-    {{kPrikaz1 | kPrikaz2 | kObarvi | kLegenda | kVystup | kPlatno, kVyberGrafu | kPrikaz3},
+    {{kPrikazyZalozky, kVyberGrafu | kPrikaz3},
      {" Skore ", " Nejkratsi kostra ", " K - Souvislost "}, Vytvor<tnajdi>, true, true, true},
-    {{kPrikaz1 | kPrikaz2 | kPrikaz3 | kObarvi | kLegenda | kVystup | kPlatno, kVyberGrafu},
+    {{kPrikazyZalozky | kPrikaz3, kVyberGrafu},
      {" Kruskal ", " Jarnik ", " Boruvka"}, Vytvor<tsimulace>, true, true, true},
-    {{kPrikaz1 | kPrikaz2 | kObarvi | kLegenda | kVystup | kPlatno, kVyberGrafu | kPrikaz3},
+    {{kPrikazyZalozky, kVyberGrafu | kPrikaz3},
      {" Koster ", " Komponent ", " Barev "}, Vytvor<tpocet>, false, true, false},
 };
 
@@ -204,14 +196,21 @@ void TForm1::OtevriGraf(const std::string& cesta) {
   VykresliGraf(clBlack, clBlack);
 }
 
-void TForm1::Button3Click() {
-  TSaveDialog uloz(this);
+bool VyberSouborKUlozeni(QWidget* vlastnik, std::string& cesta) {
+  // Each use has a dialog of its own, released when the use ends, however it ends.
+  TSaveDialog uloz(vlastnik);
   uloz.SetTitle("Zadejte adresu souboru ve kterem bude graf ulozen");
   uloz.SetInitialDir(GetCurrentDir());
   uloz.SetDefaultExt("grf");
-  if (uloz.Execute()) {
-    SetJmenoSouboru(uloz.GetFileName());
-    Edit1->SetText(uloz.GetFileName());
+  if (!uloz.Execute()) return false;
+  cesta = uloz.GetFileName();
+  return true;
+}
+
+void TForm1::Button3Click() {
+  if (std::string cesta; VyberSouborKUlozeni(this, cesta)) {
+    SetJmenoSouboru(cesta);
+    Edit1->SetText(cesta);
     UlozGraf();
     VykresliGraf(clBlack, clBlack);
   }

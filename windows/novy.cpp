@@ -35,16 +35,11 @@ TForm3::TForm3() : TForm("TForm3", "Form3", 200, 100, 622, 227) {
 }
 
 void TForm3::BitBtn1Click() {
-  // Each press has a dialog of its own, released when the press ends, however it ends.
-  TSaveDialog SaveDialog1(this);
-  SaveDialog1.SetTitle("Zadejte adresu souboru ve kterem bude graf ulozen");
-  SaveDialog1.SetInitialDir(GetCurrentDir());
-  SaveDialog1.SetDefaultExt("grf");
-  if (!SaveDialog1.Execute()) return;
+  std::string cesta;
+  if (!VyberSouborKUlozeni(this, cesta)) return;
 
   // The main window shows the chosen path even when the count is refused below; its
   // path box then hides the graph commands, because no file of that name exists yet.
-  const std::string cesta = SaveDialog1.GetFileName();
   Form1->UkazCestu(cesta);
 
   // The count box remembers nothing: a refused count stays for the user to correct.
