@@ -2,7 +2,6 @@
 // and whole sessions begun there, one scripted and long random ones.
 #include "support/ProgramWindow.h"
 #include "windows/frmedvrch.h"
-#include "windows/frminfo.h"
 #include "windows/novy.h"
 #include "windows/nv.h"
 
@@ -151,8 +150,9 @@ TEST_F(MainWindow, FileNamedOnTheCommandLineOpensAtStart) {
   OcekavejG(clBlack, "argument");
 }
 
-// A new graph typed into the editor and the coordinate editor, saved, reopened, examined.
-TEST_F(MainWindow, NewGraphEditedSavedReopenedAndExamined) {
+// A new graph typed into the editor and the coordinate editor reaches its file only
+// through "Uloz Jako"; the other tests read such files back.
+TEST_F(MainWindow, NewGraphEditedAndSaved) {
   // Each box is typed into and left by a click on the next control, as a user does.
   const auto zadej = [this](TEdit* box, const QString& text, QWidget* next) { TypeInto(box, text); Klikni(next); };
   Klikni(Form1->Button1);  // "Novy": four vertices; the editor opens on vertex 1
@@ -189,29 +189,7 @@ TEST_F(MainWindow, NewGraphEditedSavedReopenedAndExamined) {
   EXPECT_EQ(FromQt(Soubor("ulozeny.grf")), Form1->Edit1->GetText());
   EXPECT_EQ(QString("Zadejte adresu souboru ve kterem bude graf ulozen"), answerer.dialogTitles.back());
 
-  Otevri(Soubor("ulozeny.grf"));
-  Zalozka(2);
-  Klikni(Form1->Button6);  // Kruskal
-  EXPECT_EQ("Nejkratsi kostra ma delku : 9.5", Form1->Memo1->GetText());
-  EXPECT_EQ(std::vector<TColor>({clMaroon, clMaroon, clMaroon, clSilver}),  // edges 1-2, 1-3, 3-4; 2-3 discarded
-            std::vector<TColor>({Bod(120, 40), Bod(120, 95), Bod(280, 150), Bod(200, 95)}));
-  Zalozka(3);
-  Klikni(Form1->Button6);
-  EXPECT_EQ(" Pocet koster v grafu je : 3", Form1->Memo1->GetText());
-  Klikni(Form1->Button7);
-  EXPECT_EQ("Pocet komponent je : 1", Form1->Memo1->GetText());
-
-  // The legend lists each vertex: number, value, score, comment.
-  Zalozka(0);
-  Klikni(Form1->Button9);
-  const char* legenda[] = {"1|2.5|2|P\xF8\xEDli\x9A \x9Elu\x9Dou\xE8k\xFD", "2|0|2|", "3|-1|3|k\xF9\xF2", "4|0|1|"};
-  for (std::size_t k = 0; k < 4; ++k)
-    EXPECT_EQ(legenda[k], Form2->radky[k].cislo->GetText() + "|" + Form2->radky[k].hodnota->GetText() + "|" +
-                              Form2->radky[k].skore->GetText() + "|" + Form2->radky[k].text->GetText());
-  EXPECT_EQ(std::vector<std::string>({" zadal jsi necislo ", "barvim hranu - zarazuji do kostry 1 3 s delkou 1.5",
-                                      "barvim hranu - zarazuji do kostry 1 2 s delkou 3",
-                                      "vyhazuji hranu - nepatri do kostry 3 2 s delkou 4",
-                                      "barvim hranu - zarazuji do kostry 3 4 s delkou 5"}), answerer.messages);
+  EXPECT_EQ(std::vector<std::string>{" zadal jsi necislo "}, answerer.messages) << "x5 refused";
 
   Klikni(Form1->BitBtn1);  // Exit
   EXPECT_EQ(0, graf.GetPocet());
