@@ -2,6 +2,8 @@
 // nowhere else; events reach the windows through Invoke.
 #include "platform/Controls.h"
 
+#include "platform/Cp1250.h"
+
 #include <QApplication>
 #include <QFocusEvent>
 #include <QFontDatabase>
@@ -81,6 +83,16 @@ void TEdit::focusInEvent(QFocusEvent* event) {
 void TEdit::focusOutEvent(QFocusEvent* event) {
   QLineEdit::focusOutEvent(event);
   if (MovesBetweenControls(event)) Invoke(OnExit);
+}
+
+void Popisek(TEdit* edit, const char* utf8, bool readOnly) {
+  edit->SetText(Utf8ToCp1250(utf8));
+  edit->SetReadOnly(readOnly);
+  edit->SetColor(TForm::MenuColor());
+}
+
+void TabOrder(const std::vector<QWidget*>& order) {
+  for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 TMemo::TMemo(QWidget* owner, const char* name, int left, int top, int width, int height)

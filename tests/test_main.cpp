@@ -2,7 +2,6 @@
 // and whole sessions begun there, one scripted and long random ones.
 #include "support/ProgramWindow.h"
 #include "windows/frmedvrch.h"
-#include "windows/frminfo.h"
 #include "windows/novy.h"
 #include "windows/nv.h"
 
@@ -57,7 +56,8 @@ TEST_F(MainWindow, OpensGraphFilesAndReportsTheOthersWithAnEmptyCanvas) {
               answerer.messages);
     EXPECT_EQ(0, graf.GetPocet()) << soubor;
     EXPECT_EQ(FromQt(Soubor("g.grf")), Form1->Edit1->GetText()) << soubor;
-    EXPECT_TRUE(Form1->TabControl1->isHidden() && Form1->Button3->isHidden()) << soubor;
+    EXPECT_TRUE(Form1->TabControl1->isHidden()) << soubor;
+    EXPECT_TRUE(Form1->Button3->isHidden()) << soubor;
     EXPECT_TRUE(PrazdnePlatno()) << soubor;
   }
 }
@@ -109,8 +109,11 @@ TEST_F(MainWindow, EachTabShowsItsCommandsAndCreatesItsModeObject) {
     EXPECT_STREQ(row.mode, metoda ? typeid(*metoda).name() : "none") << row.tab;
     EXPECT_EQ(row.komponent, graf.GetKomponent()) << row.tab;
     EXPECT_EQ(row.tab == 0 ? "stary" : "", Form1->Memo1->GetText()) << row.tab;
-    EXPECT_TRUE(row.tab != 3 || pred == Form1->Image1->grab().toImage()) << row.tab;
-    if (row.tab != 3) OcekavejG(clBlack, "redrawn");
+    if (row.tab == 3) {
+      EXPECT_EQ(pred, Form1->Image1->grab().toImage()) << "not redrawn";
+    } else {
+      OcekavejG(clBlack, "redrawn");
+    }
   }
 
   // While the box names no graph file a tab changes nothing but the selected tab.
@@ -120,30 +123,36 @@ TEST_F(MainWindow, EachTabShowsItsCommandsAndCreatesItsModeObject) {
   for (int tab : {3, 0, 1}) {
     Zalozka(tab);
     EXPECT_EQ(face, Viditelne()) << tab;
-    EXPECT_TRUE(mode == metoda.get() && Form1->Button6->GetCaption() == " Kruskal ") << tab;
+    EXPECT_EQ(mode, metoda.get()) << tab;
+    EXPECT_EQ(" Kruskal ", Form1->Button6->GetCaption()) << tab;
   }
 }
 
 // The one argument, here relative to the current folder, opens as by "Otevri" once the
 // window is shown (showing it clears the canvas).
 TEST_F(MainWindow, FileNamedOnTheCommandLineOpensAtStart) {
-  const QString kun = QString::fromUtf8(u8"žluťoučký kůň.grf"), folder = QDir::currentPath();
-  QFile::copy(Soubor("g.grf"), Soubor(kun));
+  const QString kun = QString::fromUtf8(u8"žluťoučký kůň.grf");
+  ASSERT_TRUE(QFile::copy(Soubor("g.grf"), Soubor(kun)));
+  // The folder goes back however the test ends, before the temporary one is removed.
+  struct tslozka {
+    const QString puvodni = QDir::currentPath();
+    ~tslozka() { QDir::setCurrent(puvodni); }
+  } const slozka;
   ASSERT_TRUE(QDir::setCurrent(dir.path()));
   FreeProgramWindows();
   CreateProgramWindows();
   OtevriPriStartu(QFile::encodeName(kun).constData());
   EXPECT_EQ(0, graf.GetPocet()) << "nothing opens before the window is shown";
   ShowActive(Form1);
-  QTest::qWait(20);
-  QDir::setCurrent(folder);
+  QTRY_COMPARE(int(graf.GetPocet()), 5);
   EXPECT_EQ(FromQt(Soubor(kun)), Form1->Edit1->GetText());
   EXPECT_EQ(kSGrafem, Viditelne());
   OcekavejG(clBlack, "argument");
 }
 
-// A new graph typed into the editor and the coordinate editor, saved, reopened, examined.
-TEST_F(MainWindow, NewGraphEditedSavedReopenedAndExamined) {
+// A new graph typed into the editor and the coordinate editor reaches its file only
+// through "Uloz Jako"; the other tests read such files back.
+TEST_F(MainWindow, NewGraphEditedAndSaved) {
   // Each box is typed into and left by a click on the next control, as a user does.
   const auto zadej = [this](TEdit* box, const QString& text, QWidget* next) { TypeInto(box, text); Klikni(next); };
   Klikni(Form1->Button1);  // "Novy": four vertices; the editor opens on vertex 1
@@ -180,29 +189,7 @@ TEST_F(MainWindow, NewGraphEditedSavedReopenedAndExamined) {
   EXPECT_EQ(FromQt(Soubor("ulozeny.grf")), Form1->Edit1->GetText());
   EXPECT_EQ(QString("Zadejte adresu souboru ve kterem bude graf ulozen"), answerer.dialogTitles.back());
 
-  Otevri(Soubor("ulozeny.grf"));
-  Zalozka(2);
-  Klikni(Form1->Button6);  // Kruskal
-  EXPECT_EQ("Nejkratsi kostra ma delku : 9.5", Form1->Memo1->GetText());
-  EXPECT_EQ(std::vector<TColor>({clMaroon, clMaroon, clMaroon, clSilver}),  // edges 1-2, 1-3, 3-4; 2-3 discarded
-            std::vector<TColor>({Bod(120, 40), Bod(120, 95), Bod(280, 150), Bod(200, 95)}));
-  Zalozka(3);
-  Klikni(Form1->Button6);
-  EXPECT_EQ(" Pocet koster v grafu je : 3", Form1->Memo1->GetText());
-  Klikni(Form1->Button7);
-  EXPECT_EQ("Pocet komponent je : 1", Form1->Memo1->GetText());
-
-  // The legend lists each vertex: number, value, score, comment.
-  Zalozka(0);
-  Klikni(Form1->Button9);
-  const char* legenda[] = {"1|2.5|2|P\xF8\xEDli\x9A \x9Elu\x9Dou\xE8k\xFD", "2|0|2|", "3|-1|3|k\xF9\xF2", "4|0|1|"};
-  for (std::size_t k = 0; k < 4; ++k)
-    EXPECT_EQ(legenda[k], Form2->radky[k].cislo->GetText() + "|" + Form2->radky[k].hodnota->GetText() + "|" +
-                              Form2->radky[k].skore->GetText() + "|" + Form2->radky[k].text->GetText());
-  EXPECT_EQ(std::vector<std::string>({" zadal jsi necislo ", "barvim hranu - zarazuji do kostry 1 3 s delkou 1.5",
-                                      "barvim hranu - zarazuji do kostry 1 2 s delkou 3",
-                                      "vyhazuji hranu - nepatri do kostry 3 2 s delkou 4",
-                                      "barvim hranu - zarazuji do kostry 3 4 s delkou 5"}), answerer.messages);
+  EXPECT_EQ(std::vector<std::string>{" zadal jsi necislo "}, answerer.messages) << "x5 refused";
 
   Klikni(Form1->BitBtn1);  // Exit
   EXPECT_EQ(0, graf.GetPocet());

@@ -35,12 +35,13 @@ protected:
 };
 
 TEST_F(NovyGraf, CountIsCheckedAfterTheFileIsChosenAndNoFileIsWritten) {
-  // Refusals (-1) come first, while the old graph is there; zprava "": the conversion error naming the text.
+  // Refusals (-1) come first, while the old graph is there.
   struct { const char *jmeno, *pocet; int vrcholu; const char* zprava; } const pripady[] = {
       {"Eleven", "11", -1, kNejvyse}, {"WrapsToTenInAByte", "266", -1, kNejvyse},
       {"Negative", "-3", -1, kNezadal}, {"Real", "2.5", -1, kNezadal},
       {"LeadingBlank", " 3", -1, kNezadal}, {"Empty", "", -1, kNezadal},
-      {"TwelveDigits", "123456789012", -1, ""}, {"WrapsToTwoInThirtyTwoBits", "4294967298", -1, ""},
+      {"TwelveDigits", "123456789012", -1, "'123456789012' neni platne cele cislo"},
+      {"WrapsToTwoInThirtyTwoBits", "4294967298", -1, "'4294967298' neni platne cele cislo"},
       {"Three", "3", 3, ""}, {"LeadingZeros", "007", 7, ""}, {"Ten", "10", 10, ""}, {"Zero", "0", 0, ""},
   };
   for (const auto& p : pripady) {
@@ -49,12 +50,11 @@ TEST_F(NovyGraf, CountIsCheckedAfterTheFileIsChosenAndNoFileIsWritten) {
     const QString cesta = Soubor(QString(p.jmeno) + ".grf");
     Potvrd(p.pocet, Soubor(p.jmeno));  // the dialog adds the suffix
     EXPECT_EQ("Zadejte adresu souboru ve kterem bude graf ulozen", answerer.dialogTitles.back().toStdString());
-    ASSERT_EQ(prijat ? 0u : 1u, answerer.messages.size());
-    const std::string m = prijat ? "" : answerer.messages[0];
-    EXPECT_TRUE(prijat || (*p.zprava ? m == p.zprava : m.find(p.pocet) != std::string::npos)) << m;
+    EXPECT_EQ(prijat ? std::vector<std::string>{} : std::vector<std::string>{p.zprava}, answerer.messages);
     EXPECT_EQ(FromQt(cesta), Form1->Edit1->GetText()) << "the path box shows the new path either way";
-    EXPECT_EQ(prijat, Form1->TabControl1->GetVisible() && Form1->Button3->GetVisible() &&
-                          Form1->Button5->GetVisible() && Form1->Button11->GetVisible());
+    for (const QWidget* prikaz : {static_cast<QWidget*>(Form1->TabControl1), static_cast<QWidget*>(Form1->Button3),
+                                  static_cast<QWidget*>(Form1->Button5), static_cast<QWidget*>(Form1->Button11)})
+      EXPECT_EQ(prijat, !prikaz->isHidden()) << prikaz->objectName().toStdString();
     EXPECT_EQ(!prijat, Form3->isVisible());
     EXPECT_EQ(prijat, Form4->isVisible());
     EXPECT_FALSE(QFile::exists(cesta));

@@ -1,66 +1,66 @@
-// The Help and About windows: their texts line by line, the same at every showing, not editable.
+// The Help and About windows: how their texts are put together, shown and kept.
 #include "support/ProgramWindow.h"
 #include "windows/FrmOProgram.h"
 #include "windows/frmhelpp.h"
 #include "windows/main.h"
 
+#include <QFontInfo>
+#include <QScrollBar>
 #include <QTest>
 
 namespace {
 
-// A line: its leading blanks, then its text; a text "*" is a rule of that many asterisks.
-using tradek = std::pair<int, const char*>;
-
-const std::vector<tradek> kNapoveda = {
-    {118, "*"}, {0, ""}, {63, "Nápověda k programu trivex"}, {118, "*"}, {0, ""}, {0, ""},
-    {0, "Program má 4 základní části - vyběr grafu , počet , simulace , a najdi."},
-    {0, "Přepínač jednotlivých části je tabcontrol v horní části hlavního formuláře."}, {0, ""},
-    {0, "Stučný popis jednotlivých části :"}, {2, "vyběr grafu - v této části se vybírá a edituje graf ."},
-    {3, "počet - zjisti informace o počtu jednotivých údajů grafu"},
-    {2, "simulace - v této části se předvedou simulace vámi vybraných grafovych algoritmu"},
-    {2, "najdi - program vám najde vámi požadované udaje grafu "}, {0, ""},
-    {0, "Části programu , ktere nejsou závislé na vzbrané položce tabcontrolu. "},
-    {0, "tlačítka : Cancel - tlačítko korekně uzavře program."},
-    {15, "O Programu - tlačítko zobrazí formulář s informacemi o programu ."},
-    {15, "Help - tlačítko zobrazí formulář s nápovědou"}, {15, "Obarvi - tlačítko obarvi vrcholy grafu.      "},
-    {15, "Obarvi - legenda - tlačítko zobrazí formulář s legendou k obarvení"},
-    {0, "Plátno - na plátně se nakreslí graf se kterým se právě pracuje."},
-    {0, "Textové pole : horní - obsahuje adresu souboru ve kterém je aktuální graf uložen"},
-    {24, "dolní - slouží pro textové výstupy programu "}, {0, "Jednotlivé části programu -"},
-    {1, "výběr grafu : tlačítka - Nový - objeví se formulář pro založení noveho grafu"},
-    {36, "Otevři - okno pro otevření nového grafu"}, {36, "Ulož jako - okno pro uložení grafu "},
-    {36, "Změn udaj - formulář který vám umožnuje změnit hodnotu hran , hodnotu "}, {0, "vrcholu "},
-    {0, "a komentář k vrcholu"}, {36, "Změn souřadnice - program vám umožnuje změnit místo kde bude vrchol na "},
-    {0, "plátně vykreslen"}, {0, ""},
-    {1, "Najdi : tlačítka :  Skore - program najde a napíše do dolního editu skore grafu"},
-    {38, "Najdi kostru - program nakreslí kostru grafu na platno "},
-    {60, "červenou barvou jsou nakresleny hrany ,  ktere patří do "}, {0, "minimální kostry a štříbrně ostatní hrany."},
-    {2, ""}, {2, "Simulace  : tlačítka Kruskal , Jarník  ,  Boruvka "},
-    {20, "Program najde minimální kostru vámi zvoleným algoritmem ."},
-    {20, "Hrany kostry nakreslí červeně a ostatní šedě . Informace o mezikrocích vám dá vědět "},
-    {0, "pomocí okeních zpráv."}, {2, ""}, {2, "Počet : Koster - v dolním editu napíše kolik má graf koster"},
-    {14, "Komponent - v doním editu napíše kolik má graf komponent"}, {0, ""}, {0, ""}, {0, ""}};
-const std::vector<tradek> kOProgramu = {
-    {128, "*"}, {76, "O Programu"}, {128, "*"}, {0, "Program  :  Trivex"}, {0, "Verze  : 2,0"}};
+// Lines are joined, not ended, by '\n'; a run and its text make one line; the result
+// is in the program's code page, so the memo gets back what the source wrote.
+TEST(SlozText, JoinsLinesAndConvertsToTheProgramsCodePage) {
+  const struct { const char* jmeno; std::string text; std::string cekano; } pripady[] = {
+      {"OneLineHasNoLineEnd", SlozText({{0, ' ', "a"}}), "a"},
+      {"RunThenText", SlozText({{3, '*', ""}, {2, ' ', "x "}}), "***\n  x "},
+      {"EmptyLinesStay", SlozText({{0, ' ', ""}, {0, ' ', ""}, {2, ' ', ""}}), "\n\n  "},
+      {"CzechLettersInWindows1250", SlozText({{1, ' ', "Nápověda šíř"}}), " N\xE1pov\xEC" "da \x9A\xED\xF8"},
+  };
+  for (const auto& p : pripady) EXPECT_EQ(p.cekano, p.text) << p.jmeno;
+}
 
 using TextyTest = ProgramWindow;
 
 // Opened by its button, typed into and closed by OK, twice: a second showing shows the same.
-TEST_F(TextyTest, WindowsShowTheirTextsLineByLineAndKeepThem) {
-  const std::tuple<QWidget*, QPlainTextEdit*, const std::vector<tradek>&> pripady[] = {
-      {Form1->BitBtn2, Form7->Memo1, kNapoveda}, {Form1->Button4, Form6->Memo1, kOProgramu}};
+TEST_F(TextyTest, WindowsShowTheirTextsUnchangedAndKeepThem) {
+  const struct {
+    QWidget* tlacitko;
+    TTextoveOkno* okno;
+    int radku;
+    int prvniRadek;  // asterisks of the rule on top
+    QString nadpis;  // the third line for Help, the second for About
+    bool pevnaSirka;
+  } pripady[] = {
+      {Form1->BitBtn2, Form7, 49, 118, QString(63, u' ') + QString::fromUtf8(u8"Nápověda k programu trivex"), false},
+      {Form1->Button4, Form6, 5, 128, QString(76, u' ') + "O Programu", true},
+  };
   for (int kolikrat = 1; kolikrat <= 2; ++kolikrat)
-    for (const auto& [tlacitko, memo, radky] : pripady) {
-      Klikni(tlacitko);
-      ASSERT_TRUE(QTest::qWaitForWindowActive(memo->window()));
+    for (const auto& p : pripady) {
+      const std::string jmeno = p.okno->objectName().toStdString();
+      Klikni(p.tlacitko);
+      ASSERT_TRUE(QTest::qWaitForWindowActive(p.okno)) << jmeno;
+      TMemo* memo = p.okno->Memo1;
       QTest::keyClicks(memo, "abc\r");
-      QStringList cekano;
-      for (const auto& [pocet, text] : radky)
-        cekano << (*text == '*' ? QString(pocet, u'*') : QString(pocet, u' ') + QString::fromUtf8(text));
-      EXPECT_EQ(memo->toPlainText().toStdString(), cekano.join(u'\n').toStdString());
-      memo->window()->findChild<QPushButton*>("BitBtn1")->click();
-      EXPECT_FALSE(memo->window()->isVisible()) << memo->window()->objectName().toStdString();
+      const QStringList radky = memo->toPlainText().split(u'\n');
+      ASSERT_EQ(p.radku, radky.size()) << jmeno;
+      EXPECT_EQ(QString(p.prvniRadek, u'*'), radky[0]) << jmeno;
+      EXPECT_EQ(p.nadpis, radky[p.pevnaSirka ? 1 : 2]) << jmeno;
+      EXPECT_EQ(p.pevnaSirka, QFontInfo(memo->font()).fixedPitch()) << jmeno;
+      Klikni(p.okno->BitBtn1);
+      EXPECT_FALSE(p.okno->isVisible()) << jmeno;
     }
+}
+
+// The help lines are wider than the box: they scroll sideways instead of wrapping.
+TEST_F(TextyTest, HelpScrollsInsteadOfWrapping) {
+  Klikni(Form1->BitBtn2);
+  const TMemo* memo = Form7->Memo1;
+  EXPECT_EQ(49, memo->blockCount());
+  EXPECT_EQ(49, memo->document()->lineCount()) << "no line is wrapped";
+  EXPECT_GT(memo->horizontalScrollBar()->maximum(), 0);
 }
 
 }  // namespace

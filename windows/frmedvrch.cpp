@@ -4,9 +4,6 @@
 #include "windows/frmedvrch.h"
 
 #include "drawing/PUVykresli.h"
-#include "files/ukontrola.h"
-#include "platform/Cp1250.h"
-#include "platform/Dialogs.h"
 #include "platform/SysUtils.h"
 
 #include <QWidget>
@@ -14,32 +11,21 @@
 #include <algorithm>
 #include <initializer_list>
 #include <iterator>
-#include <utility>
+#include <string>
 #include <vector>
 
 TFormXY* FormXY = nullptr;
-std::string puvodniText;
-std::uint8_t vysledekKontroly = 0;
 
 namespace {
 
-const char* const kSpatneCislo = "Chyba , zadal jsi spatne cislo vrcholu ";
-
 // While the user edits, the graph is gray so that the rows' marks stand out.
-constexpr TColor kSeda = RGB(128, 128, 128);
-constexpr TColor kCerna = RGB(0, 0, 0);
+constexpr TColor kSeda = clGray;
 
 const TFormXY::tosa kOsaX{&TFormXY::tradek::x, &tgraf::SetX};
 const TFormXY::tosa kOsaY{&TFormXY::tradek::y, &tgraf::SetY};
 
 std::string JmenoEditu(int cislo) {
   return "Edit" + std::to_string(cislo);
-}
-
-// The main window may load another graph while the editor is open, so a row's
-// number is checked against the count of the graph as it is now.
-bool JeVrchol(int n) {
-  return n >= 1 && n <= graf.GetPocet();
 }
 
 // A vertex edit may keep a digit run too long to convert (its own exit stopped at
@@ -52,23 +38,13 @@ bool MaDelkuCislaVrcholu(const std::string& cislice) {
 
 }  // namespace
 
-bool KontrolaVstupuXY(const std::string& text, char kind) {
-  vysledekKontroly = KontrolaCisla(text, kind);
-  if (vysledekKontroly == 2) ShowMessage(" zadal jsi nekde necislo ");
-  return vysledekKontroly == 0;
-}
-
 TFormXY::TFormXY() : TForm("TFormXY", "Editace Vrcholu", 200, 100, 486, 579) {
   Edit1 = new TEdit(this, "Edit1", 40, 40);
   Edit2 = new TEdit(this, "Edit2", 184, 40);
   Edit3 = new TEdit(this, "Edit3", 328, 40);
-  const std::initializer_list<std::pair<TEdit*, const char*>> popisky = {
-      {Edit1, "Vrchol"}, {Edit2, "Souřadnice X"}, {Edit3, "Souřadnice Y"}};
-  for (const auto& [edit, text] : popisky) {
-    edit->SetText(Utf8ToCp1250(text));
-    edit->SetReadOnly(true);
-    edit->SetColor(MenuColor());
-  }
+  Popisek(Edit1, "Vrchol");
+  Popisek(Edit2, "Souřadnice X");
+  Popisek(Edit3, "Souřadnice Y");
 
   // Row r holds Edit(n), Edit(n + 1), Edit(n + 2) for vertex, X and Y, and the
   // colour box Edit(16 + r).
@@ -76,10 +52,7 @@ TFormXY::TFormXY() : TForm("TFormXY", "Editace Vrcholu", 200, 100, 486, 579) {
     int top;
     int prvniEdit;
     TColor barva;
-  } kRadky[] = {{120, 4, RGB(128, 0, 128)},  // purple
-                {200, 7, RGB(128, 128, 0)},  // olive
-                {288, 10, RGB(0, 128, 128)}, // teal
-                {368, 13, RGB(0, 0, 128)}};  // navy
+  } kRadky[] = {{120, 4, clPurple}, {200, 7, clOlive}, {288, 10, clTeal}, {368, 13, clNavy}};
   static_assert(std::size(kRadky) == std::tuple_size_v<decltype(radky)>);
   for (std::size_t r = 0; r < radky.size(); ++r) {
     const auto& navrh = kRadky[r];
@@ -98,12 +71,12 @@ TFormXY::TFormXY() : TForm("TFormXY", "Editace Vrcholu", 200, 100, 486, 579) {
   std::vector<QWidget*> poradi = {BitBtn2, Edit2, Edit3, Edit1};
   for (const tradek& radek : radky) poradi.insert(poradi.end(), {radek.vrchol, radek.x, radek.y});
   for (const tradek& radek : radky) poradi.push_back(radek.barvaBox);
-  for (std::size_t i = 1; i < poradi.size(); ++i) QWidget::setTabOrder(poradi[i - 1], poradi[i]);
+  TabOrder(poradi);
   // The first of the focus order has the focus when the window first appears.
   BitBtn2->setFocus();
 
   for (tradek& radek : radky) {
-    for (TEdit* edit : {radek.vrchol, radek.x, radek.y}) edit->OnEnter = [this, edit] { EditEnter(edit); };
+    for (TEdit* edit : {radek.vrchol, radek.x, radek.y}) vstup.Sleduj(edit);
     radek.vrchol->OnExit = [this, &radek] { VrcholExit(radek); };
     radek.x->OnExit = [this, &radek] { SouradniceExit(radek, kOsaX); };
     radek.y->OnExit = [this, &radek] { SouradniceExit(radek, kOsaY); };
@@ -130,19 +103,11 @@ void TFormXY::FormShow() {
   Prekresli();
 }
 
-void TFormXY::EditEnter(const TEdit* edit) {
-  puvodniText = edit->GetText();
-}
-
 void TFormXY::VrcholExit(const tradek& radek) {
-  if (!KontrolaVstupuXY(radek.vrchol->GetText(), 'b')) {
-    radek.vrchol->SetText(puvodniText);
-    return;
-  }
+  if (!vstup.Prijmi(radek.vrchol, 'b')) return;
   const int n = StrToInt(radek.vrchol->GetText());
   if (!JeVrchol(n)) {
-    radek.vrchol->SetText(puvodniText);
-    ShowMessage(kSpatneCislo);
+    vstup.SpatnyVrchol(radek.vrchol);
     return;
   }
   radek.x->SetText(IntToStr(graf.GetX(std::uint8_t(n))));
@@ -152,16 +117,12 @@ void TFormXY::VrcholExit(const tradek& radek) {
 
 void TFormXY::SouradniceExit(const tradek& radek, const tosa& osa) {
   TEdit* edit = radek.*osa.edit;
-  if (!KontrolaVstupuXY(edit->GetText(), 'i')) {
-    edit->SetText(puvodniText);
-    return;
-  }
+  if (!vstup.Prijmi(edit, 'i')) return;
   // The vertex edit is not checked here: an empty one stops at its conversion, and
   // nothing is stored.
   const int n = StrToInt(radek.vrchol->GetText());
   if (!JeVrchol(n)) {
-    edit->SetText(puvodniText);
-    ShowMessage(kSpatneCislo);
+    vstup.SpatnyVrchol(edit);
     return;
   }
   (graf.*osa.nastav)(std::uint8_t(n), StrToInt(edit->GetText()));
@@ -181,7 +142,7 @@ void TFormXY::ZvyrazniVrcholy() {
     const std::string text = radek->vrchol->GetText();
     const bool jizOznacen =
         std::any_of(radky.begin(), radek, [&text](const tradek& vyssi) { return vyssi.vrchol->GetText() == text; });
-    if (jizOznacen || !KontrolaVstupuXY(text, 'b') || !MaDelkuCislaVrcholu(text)) continue;
+    if (jizOznacen || !vstup.Plati(text, 'b') || !MaDelkuCislaVrcholu(text)) continue;
     const int n = StrToInt(text);
     if (JeVrchol(n)) VykresliVrchol(graf.GetX(std::uint8_t(n)), graf.GetY(std::uint8_t(n)), radek->barva);
   }
@@ -189,7 +150,7 @@ void TFormXY::ZvyrazniVrcholy() {
 
 void TFormXY::BitBtn2Click() {
   Close();
-  VykresliGraf(kCerna, kCerna);
+  VykresliGraf(clBlack, clBlack);
 }
 
 void TFormXY::Prekresli() {

@@ -5,21 +5,10 @@
 #include "model/UGraf.h"
 #include "platform/Controls.h"
 #include "platform/Forms.h"
+#include "windows/CiselnyVstup.h"
 
 #include <array>
 #include <cstdint>
-#include <string>
-
-// The text the row edit last entered held on entering; a rejected entry gets it back.
-// One for the whole window, since only one box can be left at a time.
-extern std::string puvodniText;
-// Code of the last KontrolaVstupuXY: 0 valid, 1 empty, 2 a character not allowed.
-extern std::uint8_t vysledekKontroly;
-
-// KontrolaCisla of the text for the kind ('b' vertex numbers, 'i' coordinates), with
-// " zadal jsi nekde necislo " for a character not allowed; an empty text is refused
-// silently. True only for a text that may be converted.
-bool KontrolaVstupuXY(const std::string& text, char kind);
 
 class TFormXY : public TForm {
 public:
@@ -48,7 +37,6 @@ public:
   std::array<tradek, 4> radky;
   TBitBtn* BitBtn2;  // OK
 
-  void EditEnter(const TEdit* edit);
   void VrcholExit(const tradek& radek);
   void SouradniceExit(const tradek& radek, const tosa& osa);
   // Marks the vertices named by the rows, each once, in the colour of the first row
@@ -60,6 +48,9 @@ protected:
   void FormShow() override;
 
 private:
+  // The twelve row edits remember their text on entering.
+  tciselnyVstup vstup{" zadal jsi nekde necislo "};
+
   // The whole graph in gray with the rows' marks over it: the picture while editing.
   void Prekresli();
 };

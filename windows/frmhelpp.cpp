@@ -1,28 +1,11 @@
-// The Help window and the assembly of the fixed texts.
+// The Help window: the fixed help text.
 #include "windows/frmhelpp.h"
-
-#include "platform/Cp1250.h"
 
 TForm7* Form7 = nullptr;
 
-std::string SlozText(std::initializer_list<tradekTextu> radky) {
-  std::string text;
-  for (const tradekTextu& radek : radky) {
-    if (&radek != radky.begin()) text += '\n';
-    text += std::string(radek.opakovani, radek.znak) + radek.text;
-  }
-  return Utf8ToCp1250(text);
-}
-
-TForm7::TForm7() : TForm("TForm7", "Form7", 200, 100, 562, 507) {
-  Memo1 = new TMemo(this, "Memo1", 32, 24, 497, 337);
-  BitBtn1 = new TBitBtn(this, "BitBtn1", bkOK, 128, 400, 305, 49);
-
-  Memo1->SetReadOnly(true);
-  Memo1->SetScrollBars(true, true);
-  Memo1->setLayoutDirection(Qt::LeftToRight);
-  // Blank-indented lines and a line of only two blanks are part of the text.
-  Memo1->SetText(SlozText({
+// Blank-indented lines and a line of only two blanks are part of the text.
+TForm7::TForm7()
+    : TTextoveOkno({"TForm7", "Form7", {200, 100, 562, 507}, {32, 24, 497, 337}, {128, 400, 305, 49}, true, false, {
       {118, '*', ""},
       {0, ' ', ""},
       {63, ' ', "Nápověda k programu trivex"},
@@ -72,11 +55,4 @@ TForm7::TForm7() : TForm("TForm7", "Form7", 200, 100, 562, 507) {
       {0, ' ', ""},
       {0, ' ', ""},
       {0, ' ', ""},
-  }));
-
-  BitBtn1->OnClick = [this] { BitBtn1Click(); };
-}
-
-void TForm7::BitBtn1Click() {
-  Close();
-}
+      }}) {}

@@ -10,6 +10,9 @@
 #include <initializer_list>
 #include <string>
 
+// removed at merge: the algorithms unit declares it
+int StupenVrcholu(int i);
+
 TForm2* Form2 = nullptr;
 
 namespace {
@@ -32,9 +35,7 @@ TForm2::TForm2() : TForm("TForm2", "legenda", 200, 100, 656, 780) {
     const char* text;
   } kHlavicka[] = {{1, 16, 73, "Vrchol"}, {2, 144, 73, "Hodnota"}, {44, 240, 73, "Skore vrcholu"}, {3, 400, 121, "Text"}};
   for (const auto& sloupec : kHlavicka) {
-    TEdit* edit = box(sloupec.cislo, sloupec.left, 32, sloupec.width);
-    edit->SetText(sloupec.text);
-    edit->SetColor(MenuColor());
+    Popisek(box(sloupec.cislo, sloupec.left, 32, sloupec.width), sloupec.text);
   }
 
   static const int kVrsky[] = {72, 120, 176, 232, 288, 344, 408, 464, 520, 576};
@@ -53,10 +54,6 @@ TForm2::TForm2() : TForm("TForm2", "legenda", 200, 100, 656, 780) {
 // those and nothing of the others.
 void TForm2::FormShow() {
   const int n = graf.GetPocet();
-  std::array<std::uint8_t, kMaxVrcholu + 1> skore{};
-  for (int i = 1; i <= n; ++i)
-    for (int j = 1; j <= n; ++j)
-      if (j != i && graf.GetHrana(std::uint8_t(j), std::uint8_t(i)) != 0.0) ++skore[i];
 
   for (int k = 1; k <= int(radky.size()); ++k) {
     const tradek& radek = radky[k - 1];
@@ -68,11 +65,19 @@ void TForm2::FormShow() {
     radek.barva->SetColor(barvyVrcholu[v]);
     radek.barva->SetText("");
     radek.hodnota->SetText(FloatToStr(graf.GetHodnota(v)));
-    radek.skore->SetText(IntToStr(skore[v]));
+    radek.skore->SetText(IntToStr(StupenVrcholu(k)));
     radek.text->SetText(graf.GetText(v));
   }
 }
 
 void TForm2::BitBtn1Click() {
   Close();
+}
+
+// removed at merge: the algorithms unit defines it
+int StupenVrcholu(int i) {
+  int stupen = 0;
+  for (int j = 1; j <= graf.GetPocet(); ++j)
+    if (j != i && graf.GetHrana(std::uint8_t(j), std::uint8_t(i)) != 0.0) ++stupen;
+  return stupen;
 }

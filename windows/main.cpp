@@ -22,7 +22,9 @@
 #include <QTimer>
 
 #include <filesystem>
-#include <initializer_list>
+#include <iterator>
+#include <memory>
+#include <utility>
 
 TForm1* Form1 = nullptr;
 
@@ -35,10 +37,53 @@ bool JmenujeSouborGrafu(const std::string& cesta) {
   return ExistujeSoubor(cesta) && JeSouborGrafu(cesta);
 }
 
-// Shows or hides the controls of one face of the window together.
-void UkazOvladaci(std::initializer_list<QWidget*> ovladace, bool viditelne) {
-  for (QWidget* ovladac : ovladace) ovladac->setVisible(viditelne);
+// The controls a face of the window shows or hides; those in neither set keep what
+// they had.
+enum tovladac : unsigned {
+  kZalozky = 1u << 0, kNovy = 1u << 1, kOtevri = 1u << 2, kUloz = 1u << 3, kPrikaz1 = 1u << 4,
+  kPrikaz2 = 1u << 5, kPrikaz3 = 1u << 6, kLegenda = 1u << 7, kObarvi = 1u << 8, kZmenUdaj = 1u << 9,
+  kZmenSouradnice = 1u << 10, kVystup = 1u << 11, kPlatno = 1u << 12,
+};
+
+// The commands on a graph: offered while the path box names a graph file.
+constexpr unsigned kPrikazyGrafu = kZalozky | kZmenUdaj | kZmenSouradnice | kUloz | kLegenda | kObarvi;
+// The file and editing commands of the first tab.
+constexpr unsigned kVyberGrafu = kNovy | kOtevri | kUloz | kZmenUdaj | kZmenSouradnice;
+// What every other tab shows; only Simulace has a third command.
+constexpr unsigned kPrikazyZalozky = kPrikaz1 | kPrikaz2 | kObarvi | kLegenda | kVystup | kPlatno;
+
+constexpr TForm1::ttvar kUvodni{0, kPrikazyGrafu | kPrikaz1 | kPrikaz2 | kPrikaz3};
+constexpr TForm1::ttvar kOtevren{kZalozky, 0};
+constexpr TForm1::ttvar kNeotevren{0, kZalozky | kUloz};
+constexpr TForm1::ttvar kSouborGrafu{kPrikazyGrafu, 0};
+constexpr TForm1::ttvar kZadnySoubor{0, kPrikazyGrafu};
+// A new graph has no file yet, so the path box has just hidden these.
+constexpr TForm1::ttvar kNovyGraf{kZalozky | kUloz | kZmenUdaj | kZmenSouradnice, 0};
+
+template <class T>
+std::unique_ptr<tmetoda> Vytvor() {
+  return std::make_unique<T>();
 }
+
+// One row per tab. The spanning-tree procedures read the component count, so
+// entering Najdi or Simulace brings it up to date; its output line is wiped at once.
+const struct tzalozka {
+  TForm1::ttvar tvar;
+  const char* popisky[3];  // Button6 to Button8; none: they keep theirs
+  std::unique_ptr<tmetoda> (*metoda)();  // none: no mode object
+  bool spoctiKomponenty;
+  bool smazVystup;
+  bool prekresli;  // the canvas cleared and the graph drawn in black
+} kTvaryZalozek[] = {
+    {{kVyberGrafu | kLegenda | kObarvi | kPlatno, kPrikaz1 | kPrikaz2 | kPrikaz3 | kVystup},
+     {nullptr, nullptr, nullptr}, nullptr, false, false, true},
+    {{kPrikazyZalozky, kVyberGrafu | kPrikaz3},
+     {" Skore ", " Nejkratsi kostra ", " K - Souvislost "}, Vytvor<tnajdi>, true, true, true},
+    {{kPrikazyZalozky | kPrikaz3, kVyberGrafu},
+     {" Kruskal ", " Jarnik ", " Boruvka"}, Vytvor<tsimulace>, true, true, true},
+    {{kPrikazyZalozky, kVyberGrafu | kPrikaz3},
+     {" Koster ", " Komponent ", " Barev "}, Vytvor<tpocet>, false, true, false},
+};
 
 }  // namespace
 
@@ -79,10 +124,9 @@ TForm1::TForm1() : TForm("TForm1", "Trivex", 135, 0, 870, 780) {
   Button11 = new TButton(this, "Button11", "Zmen souradnice", 256, 648, 145, 73);
   BitBtn1 = new TBitBtn(this, "BitBtn1", bkCancel, 472, 648, 361, 73, "Exit");
 
-  Edit1->SetText(kZadnyGraf);
-  Edit1->SetColor(MenuColor());
+  Popisek(Edit1, kZadnyGraf, false);
   Memo1->SetColor(clWhite);
-  UkazOvladaci({TabControl1, Button3, Button5, Button11, Button6, Button7, Button8, Button9, Button10}, false);
+  UkazTvar(kUvodni);
 
   TabControl1->OnChange = [this] { TabControl1Change(); };
   Edit1->OnChange = [this] { Edit1Change(); };
@@ -144,23 +188,29 @@ void TForm1::OtevriGraf(const std::string& cesta) {
   const int vysledek = NactiGraf();
   if (vysledek == 0) {
     Edit1->SetText(GetJmenoSouboru());
-    TabControl1->SetVisible(true);
+    UkazTvar(kOtevren);
   } else {
-    TabControl1->SetVisible(false);
-    Button3->SetVisible(false);
+    UkazTvar(kNeotevren);
     ShowMessage(vysledek == 1 ? " vami vybrany soubor obsahuje data negrafu " : " vami vybrany soubor neexistuje ");
   }
   VykresliGraf(clBlack, clBlack);
 }
 
-void TForm1::Button3Click() {
-  TSaveDialog uloz(this);
+bool VyberSouborKUlozeni(QWidget* vlastnik, std::string& cesta) {
+  // Each use has a dialog of its own, released when the use ends, however it ends.
+  TSaveDialog uloz(vlastnik);
   uloz.SetTitle("Zadejte adresu souboru ve kterem bude graf ulozen");
   uloz.SetInitialDir(GetCurrentDir());
   uloz.SetDefaultExt("grf");
-  if (uloz.Execute()) {
-    SetJmenoSouboru(uloz.GetFileName());
-    Edit1->SetText(uloz.GetFileName());
+  if (!uloz.Execute()) return false;
+  cesta = uloz.GetFileName();
+  return true;
+}
+
+void TForm1::Button3Click() {
+  if (std::string cesta; VyberSouborKUlozeni(this, cesta)) {
+    SetJmenoSouboru(cesta);
+    Edit1->SetText(cesta);
     UlozGraf();
     VykresliGraf(clBlack, clBlack);
   }
@@ -194,7 +244,7 @@ void TForm1::Button10Click() {
 
 void TForm1::Edit1Change() {
   const bool souborGrafu = JmenujeSouborGrafu(Edit1->GetText());
-  UkazOvladaci({TabControl1, Button5, Button11, Button3, Button9, Button10}, souborGrafu);
+  UkazTvar(souborGrafu ? kSouborGrafu : kZadnySoubor);
   if (souborGrafu)
     VykresliGraf(clSilver, clSilver);
   else
@@ -205,66 +255,50 @@ void TForm1::TabControl1Change() {
   NastavBarvyVrcholu();
   const std::string cesta = Edit1->GetText();
   if (cesta == kZadnyGraf || !JmenujeSouborGrafu(cesta)) return;
+  UkazZalozku(TabControl1->GetTabIndex());
+}
 
-  const int t = TabControl1->GetTabIndex();
-  if (t == 0) {
-    UkazOvladaci({Button5, Button1, Button2, Button3}, true);
-    UkazOvladaci({Button6, Button7, Button8}, false);
-    UkazOvladaci({Button9, Button10, Button11}, true);
-    Memo1->SetVisible(false);
-    Image1->SetVisible(true);
-    metoda.reset();
+void TForm1::UkazTvar(const ttvar& tvar) {
+  const std::pair<tovladac, QWidget*> ovladace[] = {
+      {kZalozky, TabControl1}, {kNovy, Button1},         {kOtevri, Button2},    {kUloz, Button3},
+      {kPrikaz1, Button6},     {kPrikaz2, Button7},      {kPrikaz3, Button8},   {kLegenda, Button9},
+      {kObarvi, Button10},     {kZmenUdaj, Button5},     {kZmenSouradnice, Button11},
+      {kVystup, Memo1},        {kPlatno, Image1},
+  };
+  for (const auto& [bit, ovladac] : ovladace) {
+    if (tvar.ukaz & bit) ovladac->setVisible(true);
+    if (tvar.skryj & bit) ovladac->setVisible(false);
+  }
+}
+
+void TForm1::UkazZalozku(int index) {
+  if (index < 0 || index >= int(std::size(kTvaryZalozek))) return;
+  const tzalozka& zalozka = kTvaryZalozek[index];
+  UkazTvar(zalozka.tvar);
+  metoda.reset();
+  if (zalozka.popisky[0]) {
+    Button6->SetCaption(zalozka.popisky[0]);
+    Button7->SetCaption(zalozka.popisky[1]);
+    Button8->SetCaption(zalozka.popisky[2]);
+  }
+  if (zalozka.spoctiKomponenty) tpocet().Prikaz2();
+  if (zalozka.smazVystup) Memo1->SetText("");
+  if (zalozka.prekresli) {
     SmazPlatno();
     VykresliGraf(clBlack, clBlack);
-  } else {
-    UkazOvladaci({Button5, Button1, Button2, Button3}, false);
-    UkazOvladaci({Button6, Button7, Button8, Button10}, true);
-    Button11->SetVisible(false);
-    Button9->SetVisible(true);
-    metoda.reset();
   }
+  if (zalozka.metoda) metoda = zalozka.metoda();
+}
 
-  // The spanning-tree procedures read the component count, so it is brought up to
-  // date on entering these tabs; its output line is wiped at once.
-  const auto spoctiKomponenty = [] { tpocet().Prikaz2(); };
+void TForm1::UkazCestu(const std::string& cesta) {
+  Edit1->SetText(cesta);
+}
 
-  switch (t) {
-    case 1:
-      Button6->SetCaption(" Skore ");
-      Button7->SetCaption(" Nejkratsi kostra ");
-      Button8->SetCaption(" K - Souvislost ");
-      Button8->SetVisible(false);
-      spoctiKomponenty();
-      Memo1->SetVisible(true);
-      Memo1->SetText("");
-      Image1->SetVisible(true);
-      SmazPlatno();
-      VykresliGraf(clBlack, clBlack);
-      metoda = std::make_unique<tnajdi>();
-      break;
-    case 2:
-      Button6->SetCaption(" Kruskal ");
-      Button7->SetCaption(" Jarnik ");
-      Button8->SetCaption(" Boruvka");
-      Memo1->SetVisible(true);
-      Image1->SetVisible(true);
-      spoctiKomponenty();
-      Memo1->SetText("");
-      SmazPlatno();
-      VykresliGraf(clBlack, clBlack);
-      metoda = std::make_unique<tsimulace>();
-      break;
-    case 3:
-      Button6->SetCaption(" Koster ");
-      Button7->SetCaption(" Komponent ");
-      Button8->SetCaption(" Barev ");
-      Button8->SetVisible(false);
-      Memo1->SetVisible(true);
-      Memo1->SetText("");
-      Image1->SetVisible(true);
-      metoda = std::make_unique<tpocet>();
-      break;
-  }
+void TForm1::NovyGraf(const std::string& cesta) {
+  Form4->Show();
+  Form4->UkazCestu();
+  Edit1->SetText(cesta);
+  UkazTvar(kNovyGraf);
 }
 
 void TForm1::Button6Click() {

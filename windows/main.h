@@ -45,16 +45,38 @@ public:
   void Button7Click();
   void Button8Click();
 
+  // The path box shows cesta; its change handler offers the commands that fit.
+  void UkazCestu(const std::string& cesta);
+  // A new graph, not yet in a file, created under cesta: the editor opens on it and
+  // the graph commands are offered although no file of that name exists.
+  void NovyGraf(const std::string& cesta);
+
   // The open command once a path is chosen: loads the file into graf, shows its path
   // or says why it is no graph, and draws the graph in black.
   void OtevriGraf(const std::string& cesta);
 
+  // A face of the window: the controls it shows and those it hides, as bits of the
+  // controls' list in UkazTvar; the others keep what they have.
+  struct ttvar {
+    unsigned ukaz;
+    unsigned skryj;
+  };
+
 protected:
   void FormShow() override;
   void FormClose() override;
+
+private:
+  void UkazTvar(const ttvar& tvar);
+  // The face of a tab, its command captions and its mode object.
+  void UkazZalozku(int index);
 };
 
 extern TForm1* Form1;
+
+// The save dialog of a graph file (title, current folder, ".grf" added): true with
+// the chosen path, false when the user cancels.
+bool VyberSouborKUlozeni(QWidget* vlastnik, std::string& cesta);
 
 // Opens the file named on the command line (in the system's 8-bit encoding) as the
 // open command does, once the event loop runs after the main window is shown.

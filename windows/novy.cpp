@@ -3,15 +3,13 @@
 #include "windows/novy.h"
 
 #include "files/USoubor.h"
-#include "files/ukontrola.h"
 #include "model/UGraf.h"
 #include "platform/Dialogs.h"
 #include "platform/SysUtils.h"
+#include "windows/CiselnyVstup.h"
 #include "windows/main.h"
-#include "windows/nv.h"
 
 #include <cstdint>
-#include <initializer_list>
 #include <string>
 
 TForm3* Form3 = nullptr;
@@ -29,9 +27,7 @@ TForm3::TForm3() : TForm("TForm3", "Form3", 200, 100, 622, 227) {
   BitBtn1 = new TBitBtn(this, "BitBtn1", bkOK, 56, 112, 193, 49);
   BitBtn2 = new TBitBtn(this, "BitBtn2", bkCancel, 352, 112, 193, 49);
 
-  Edit3->SetText("Zadejte pocet vrcholu :");
-  Edit3->SetReadOnly(true);
-  Edit3->SetColor(MenuColor());
+  Popisek(Edit3, "Zadejte pocet vrcholu :");
   Edit2->SetText("0");
 
   BitBtn1->OnClick = [this] { BitBtn1Click(); };
@@ -39,23 +35,17 @@ TForm3::TForm3() : TForm("TForm3", "Form3", 200, 100, 622, 227) {
 }
 
 void TForm3::BitBtn1Click() {
-  // Each press has a dialog of its own, released when the press ends, however it ends.
-  TSaveDialog SaveDialog1(this);
-  SaveDialog1.SetTitle("Zadejte adresu souboru ve kterem bude graf ulozen");
-  SaveDialog1.SetInitialDir(GetCurrentDir());
-  SaveDialog1.SetDefaultExt("grf");
-  if (!SaveDialog1.Execute()) return;
+  std::string cesta;
+  if (!VyberSouborKUlozeni(this, cesta)) return;
 
   // The main window shows the chosen path even when the count is refused below; its
   // path box then hides the graph commands, because no file of that name exists yet.
-  const std::string cesta = SaveDialog1.GetFileName();
-  Form1->Edit1->SetText(cesta);
+  Form1->UkazCestu(cesta);
 
+  // The count box remembers nothing: a refused count stays for the user to correct.
+  const tciselnyVstup vstup(" nezadal jsi cislo ", true);
   const std::string pocet = Edit2->GetText();
-  if (KontrolaCisla(pocet, 'b') != 0) {
-    ShowMessage(" nezadal jsi cislo ");
-    return;
-  }
+  if (!vstup.Plati(pocet, 'b')) return;
   // Only digits are left: the whole value is compared, never a truncated byte of it,
   // and digits beyond the 32-bit range stop here with the conversion error.
   const int n = StrToInt(pocet);
@@ -68,12 +58,7 @@ void TForm3::BitBtn1Click() {
   SetJmenoSouboru(cesta);
   graf.Init(static_cast<std::uint8_t>(n));
 
-  Form4->Show();
-  Form4->Edit2->SetText(cesta);
-  Form1->Edit1->SetText(cesta);
-  for (QWidget* prikaz : std::initializer_list<QWidget*>{Form1->TabControl1, Form1->Button3, Form1->Button5,
-                                                         Form1->Button11})
-    prikaz->setVisible(true);
+  Form1->NovyGraf(cesta);
   Close();
 }
 

@@ -6,10 +6,7 @@
 
 #include "drawing/PUVykresli.h"
 #include "files/USoubor.h"
-#include "files/ukontrola.h"
 #include "model/UGraf.h"
-#include "platform/Cp1250.h"
-#include "platform/Dialogs.h"
 #include "platform/SysUtils.h"
 
 #include <cstddef>
@@ -20,11 +17,9 @@ TForm4* Form4 = nullptr;
 
 namespace {
 
-const char* const kSpatneCislo = "Chyba , zadal jsi spatne cislo vrcholu ";
-
-constexpr TColor kStribrna = RGB(192, 192, 192);  // the rest of the graph
-constexpr TColor kModra = RGB(0, 0, 255);         // the examined vertex
-constexpr TColor kBila = RGB(255, 255, 255);      // a listed vertex without an edge
+constexpr TColor kStribrna = clSilver;  // the rest of the graph
+constexpr TColor kModra = clBlue;       // the examined vertex
+constexpr TColor kBila = clWhite;       // a listed vertex without an edge
 
 constexpr int kSirkaBarevniku = 17;
 constexpr int kSirkaSouseda = 73;  // leaves room for the colour box beside it
@@ -41,25 +36,20 @@ struct tpopisSlotu {
 };
 
 constexpr tpopisSlotu kSloty[8] = {
-    {"Edit11", "Edit12", "Edit29", 0, 0, RGB(128, 0, 0), false},
-    {"Edit14", "Edit15", "Edit30", 0, 1, RGB(0, 128, 0), false},
-    {"Edit17", "Edit18", "Edit31", 0, 2, RGB(0, 0, 128), true},
-    {"Edit20", "Edit21", "Edit32", 0, 3, RGB(128, 0, 128), false},
-    {"Edit16", "Edit19", "Edit33", 1, 0, RGB(128, 128, 0), false},
-    {"Edit22", "Edit23", "Edit34", 1, 1, RGB(0, 128, 128), false},
-    {"Edit24", "Edit25", "Edit35", 1, 2, RGB(255, 255, 0), false},
-    {"Edit26", "Edit27", "Edit36", 1, 3, RGB(128, 128, 128), false},
+    {"Edit11", "Edit12", "Edit29", 0, 0, clMaroon, false},
+    {"Edit14", "Edit15", "Edit30", 0, 1, clGreen, false},
+    {"Edit17", "Edit18", "Edit31", 0, 2, clNavy, true},
+    {"Edit20", "Edit21", "Edit32", 0, 3, clPurple, false},
+    {"Edit16", "Edit19", "Edit33", 1, 0, clOlive, false},
+    {"Edit22", "Edit23", "Edit34", 1, 1, clTeal, false},
+    {"Edit24", "Edit25", "Edit35", 1, 2, clYellow, false},
+    {"Edit26", "Edit27", "Edit36", 1, 3, clGray, false},
 };
 
 constexpr struct {
   int soused, barevnik, delka;
 } kSloupce[2] = {{104, 192, 240}, {416, 504, 552}};
 constexpr int kRadky[4] = {272, 328, 384, 448};
-
-// A vertex of the graph as it is now, which may be smaller than the one shown.
-bool JeVrchol(long long v) {
-  return v >= 1 && v <= graf.GetPocet();
-}
 
 void KresliVrchol(long long v, TColor c) {
   const auto i = static_cast<std::uint8_t>(v);
@@ -119,21 +109,15 @@ TForm4::TForm4() : TForm("TForm4", "Editace grafu", 200, 100, 694, 632) {
   }
   BitBtn2 = new TBitBtn(this, "BitBtn2", bkOK, 256, 520, 233, 57);
 
-  const auto popisek = [](TEdit* edit, const char* utf8) {
-    edit->SetText(Utf8ToCp1250(utf8));
-    edit->SetReadOnly(true);
-    edit->SetColor(MenuColor());
-  };
-  popisek(Edit1, "Graf");
-  popisek(Edit3, "Pocet vrcholu");
-  popisek(Edit5, "Zkoumany vrchol a jeho hodnota");
-  popisek(Edit8, "Soused");
-  popisek(Edit9, "délka hrany");
-  popisek(Edit10, "Soused");
-  popisek(Edit13, "délka hrany");
+  Popisek(Edit1, "Graf");
+  Popisek(Edit3, "Pocet vrcholu");
+  Popisek(Edit5, "Zkoumany vrchol a jeho hodnota");
+  Popisek(Edit8, "Soused");
+  Popisek(Edit9, "délka hrany");
+  Popisek(Edit10, "Soused");
+  Popisek(Edit13, "délka hrany");
   // Looks like a caption, but the user may type into it; nothing reads it.
-  Edit38->SetText("Text k vrcholu");
-  Edit38->SetColor(MenuColor());
+  Popisek(Edit38, "Text k vrcholu", false);
   Edit2->SetReadOnly(true);
   Edit4->SetReadOnly(true);
 
@@ -151,22 +135,26 @@ TForm4::TForm4() : TForm("TForm4", "Editace grafu", 200, 100, 694, 632) {
   poradi.insert(poradi.end(), {Edit10, Edit13});
   for (std::size_t k = 4; k < 8; ++k) poradi.insert(poradi.end(), {sloty[k].soused, sloty[k].delka});
   poradi.insert(poradi.end(), {Edit28, Edit38});
-  for (std::size_t k = 1; k < poradi.size(); ++k) QWidget::setTabOrder(poradi[k - 1], poradi[k]);
+  TabOrder(poradi);
 
-  for (TEdit* edit : {Edit6, Edit7}) edit->OnEnter = [this, edit] { EditEnter(edit); };
+  for (TEdit* edit : {Edit6, Edit7}) vstup.Sleduj(edit);
   Edit7->OnExit = [this] { Edit7Exit(); };
   Edit6->OnExit = [this] { Edit6Exit(); };
   Edit28->OnExit = [this] { Edit28Exit(); };
   for (const tslot& slot : sloty) {
-    for (TEdit* edit : {slot.soused, slot.delka}) edit->OnEnter = [this, edit] { EditEnter(edit); };
+    for (TEdit* edit : {slot.soused, slot.delka}) vstup.Sleduj(edit);
     slot.soused->OnExit = [this, &slot] { SousedExit(slot); };
     slot.delka->OnExit = [this, &slot] { DelkaExit(slot); };
   }
   BitBtn2->OnClick = [this] { BitBtn2Click(); };
 }
 
-void TForm4::FormShow() {
+void TForm4::UkazCestu() {
   Edit2->SetText(GetJmenoSouboru());
+}
+
+void TForm4::FormShow() {
+  UkazCestu();
   Edit4->SetText(IntToStr(graf.GetPocet()));
   pocetPriZobrazeni = graf.GetPocet();
   VykresliGraf(kStribrna, kStribrna);
@@ -203,33 +191,11 @@ void TForm4::FormShow() {
   }
 }
 
-void TForm4::EditEnter(const TEdit* edit) {
-  puvodniText = edit->GetText();
-}
-
-void TForm4::Obnov(TEdit* edit) const {
-  edit->SetText(puvodniText);
-}
-
-void TForm4::ChybnyVrchol(TEdit* edit) const {
-  Obnov(edit);
-  ShowMessage(kSpatneCislo);
-}
-
-bool TForm4::KontrolaVstupu(const std::string& text, char druh) {
-  vysledekKontroly = KontrolaCisla(text, druh);
-  if (vysledekKontroly == 2) ShowMessage(" zadal jsi necislo ");
-  return vysledekKontroly == 0;
-}
-
 void TForm4::Edit7Exit() {
-  if (!KontrolaVstupu(Edit7->GetText(), 'b')) {
-    Obnov(Edit7);
-    return;
-  }
+  if (!vstup.Prijmi(Edit7, 'b')) return;
   const int n = StrToInt(Edit7->GetText());
   if (!JeVrchol(n)) {
-    ChybnyVrchol(Edit7);
+    vstup.SpatnyVrchol(Edit7);
     return;
   }
   zkoumanyVrchol = std::uint8_t(n);
@@ -242,17 +208,14 @@ void TForm4::Edit7Exit() {
 }
 
 void TForm4::Edit6Exit() {
-  if (!KontrolaVstupu(Edit6->GetText(), 'r')) {
-    Obnov(Edit6);
-    return;
-  }
+  if (!vstup.Prijmi(Edit6, 'r')) return;
   const double d = StrToFloat(Edit6->GetText());
   // The value goes to the vertex Edit7 names, which the main window may have taken
   // away by loading a smaller graph; an empty Edit7 (an empty graph) names none.
   const std::string zkoumany = Edit7->GetText();
   const int n = zkoumany.empty() ? 0 : StrToInt(zkoumany);
   if (!JeVrchol(n)) {
-    ChybnyVrchol(Edit6);
+    vstup.SpatnyVrchol(Edit6);
     return;
   }
   graf.SetHodnota(std::uint8_t(n), d);
@@ -268,16 +231,12 @@ void TForm4::Edit28Exit() {
 
 void TForm4::SousedExit(const tslot& slot) {
   TEdit* soused = slot.soused;
-  const auto vlastniCislo = [&] {
-    if (KontrolaVstupu(soused->GetText(), 'b')) return true;
-    Obnov(soused);
-    return false;
-  };
+  const auto vlastniCislo = [&] { return vstup.Prijmi(soused, 'b'); };
   // The examined vertex is checked before it is converted, so an empty Edit7 stops
   // the handler quietly instead of raising a conversion error.
   int e = 0;
   const auto zkoumany = [&] {
-    if (!KontrolaVstupu(Edit7->GetText(), 'b')) return false;
+    if (!vstup.Plati(Edit7->GetText(), 'b')) return false;
     e = StrToInt(Edit7->GetText());
     return true;
   };
@@ -286,7 +245,7 @@ void TForm4::SousedExit(const tslot& slot) {
   } else {
     if (!vlastniCislo()) return;
     if (!zkoumany()) {
-      Obnov(soused);
+      vstup.Obnov(soused);
       return;
     }
   }
@@ -294,7 +253,7 @@ void TForm4::SousedExit(const tslot& slot) {
   // Edit7 was accepted against the graph of that moment; a smaller graph loaded
   // since may lack it, and then the slot is refused like a wrong neighbour.
   if (!JeVrchol(m) || !JeVrchol(e)) {
-    ChybnyVrchol(soused);
+    vstup.SpatnyVrchol(soused);
     return;
   }
   slot.delka->SetText(FloatToStr(graf.GetHrana(std::uint8_t(m), std::uint8_t(e))));
@@ -312,12 +271,9 @@ void TForm4::SousedExit(const tslot& slot) {
 
 void TForm4::DelkaExit(const tslot& slot) {
   TEdit* delka = slot.delka;
-  if (!KontrolaVstupu(delka->GetText(), 'r')) {
-    Obnov(delka);
-    return;
-  }
-  if (!KontrolaVstupu(Edit7->GetText(), 'b')) {
-    Obnov(delka);
+  if (!vstup.Prijmi(delka, 'r')) return;
+  if (!vstup.Plati(Edit7->GetText(), 'b')) {
+    vstup.Obnov(delka);
     return;
   }
   const int e = StrToInt(Edit7->GetText());
@@ -325,7 +281,7 @@ void TForm4::DelkaExit(const tslot& slot) {
   // the conversion error.
   const int m = StrToInt(slot.soused->GetText());
   if (!JeVrchol(m) || !JeVrchol(e)) {
-    ChybnyVrchol(delka);
+    vstup.SpatnyVrchol(delka);
     return;
   }
   const double d = StrToFloat(delka->GetText());
@@ -342,7 +298,7 @@ void TForm4::DelkaExit(const tslot& slot) {
 
 void TForm4::ZvyrazniSousedy() {
   const std::string zkoumany = Edit7->GetText();
-  if (!KontrolaVstupu(zkoumany, 'b')) return;
+  if (!vstup.Plati(zkoumany, 'b')) return;
   // Only vertices both of the showing and of the graph as it is now are drawn: after
   // the main window loaded a smaller graph the highlight leaves out what is gone.
   const auto kresliSe = [this](long long v) { return v <= pocetPriZobrazeni && JeVrchol(v); };
@@ -354,7 +310,7 @@ void TForm4::ZvyrazniSousedy() {
   // Later slots draw over earlier ones: a vertex listed twice ends in the later colour.
   for (const tslot& slot : sloty) {
     const std::string text = slot.soused->GetText();
-    if (!KontrolaVstupu(text, 'b') || text == zkoumany) continue;
+    if (!vstup.Plati(text, 'b') || text == zkoumany) continue;
     const int m = StrToInt(text);
     if (!kresliSe(m)) continue;
     const bool hrana = graf.GetHrana(std::uint8_t(n), std::uint8_t(m)) != 0.0;

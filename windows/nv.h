@@ -6,6 +6,7 @@
 #include "platform/Controls.h"
 #include "platform/Forms.h"
 #include "platform/Graphics.h"
+#include "windows/CiselnyVstup.h"
 
 #include <array>
 #include <cstdint>
@@ -46,8 +47,6 @@ public:
   // Slots 1 to 4 form the left column, 5 to 8 the right one.
   std::array<tslot, 8> sloty;
 
-  // Enter of Edit6, Edit7 and every slot edit.
-  void EditEnter(const TEdit* edit);
   void Edit7Exit();
   void Edit6Exit();
   void Edit28Exit();
@@ -56,8 +55,9 @@ public:
   void DelkaExit(const tslot& slot);
   void BitBtn2Click();
 
-  // Checks a number text; " zadal jsi necislo " for a character its kind forbids.
-  bool KontrolaVstupu(const std::string& text, char druh);
+  // The path box follows the current file name. Showing does it too, but a window
+  // already open is not shown anew.
+  void UkazCestu();
   // The canvas with the examined vertex and the vertices of the slots highlighted.
   void ZvyrazniSousedy();
 
@@ -65,11 +65,8 @@ protected:
   void FormShow() override;
 
 private:
-  void Obnov(TEdit* edit) const;
-  void ChybnyVrchol(TEdit* edit) const;
-
-  std::string puvodniText;  // text of the box last entered, when it was entered
-  std::int32_t vysledekKontroly = 0;
+  // Edit6, Edit7 and the slot edits remember their text on entering.
+  tciselnyVstup vstup{" zadal jsi necislo "};
   bool kaskadaPovolena = true;
   std::uint8_t zkoumanyVrchol = 0;
   std::uint8_t pocetPriZobrazeni = 0;

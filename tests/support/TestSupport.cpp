@@ -28,8 +28,6 @@ ModalAnswerer::ModalAnswerer() {
       box->done(QMessageBox::Ok);
     } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
       dialogTitles.push_back(dialog->windowTitle());
-      dialogSuffixes.push_back(dialog->defaultSuffix());
-      dialogDirectories.push_back(dialog->directory().absolutePath());
       const std::optional<QString> answer = planned.empty() ? std::nullopt : planned.front();
       if (!planned.empty()) planned.pop_front();
       if (!answer) return dialog->reject();

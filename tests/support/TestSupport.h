@@ -21,7 +21,7 @@ struct ModalAnswerer {
   void ChooseFile(const QString& path) { planned.push_back(path); }
   void CancelFile() { planned.push_back(std::nullopt); }
   std::vector<std::string> messages;  // Windows-1250, in order
-  std::vector<QString> dialogTitles, dialogSuffixes, dialogDirectories;
+  std::vector<QString> dialogTitles;
   std::deque<std::optional<QString>> planned;
   QTimer timer;
 };
