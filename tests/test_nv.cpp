@@ -15,7 +15,7 @@ namespace {
 const std::string kSpatne = "Chyba , zadal jsi spatne cislo vrcholu ";
 const std::string kNecislo = " zadal jsi necislo ";
 using Zpravy = std::vector<std::string>;
-constexpr TColor kStribrna = RGB(192, 192, 192), kModra = RGB(0, 0, 255), kBila = RGB(255, 255, 255);
+constexpr TColor kModra = clBlue, kBila = clWhite;
 
 class EditorGrafu : public ProgramWindow {
 protected:
