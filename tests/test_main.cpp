@@ -106,7 +106,8 @@ TEST_F(MainWindow, EachTabShowsItsCommandsAndCreatesItsModeObject) {
     EXPECT_EQ(row.face + " TabControl1", Viditelne()) << row.tab;
     EXPECT_EQ(row.captions, Form1->Button6->GetCaption() + "|" + Form1->Button7->GetCaption() + "|" +
                                 Form1->Button8->GetCaption()) << row.tab;
-    EXPECT_STREQ(row.mode, metoda ? typeid(*metoda).name() : "none") << row.tab;
+    const tmetoda* mode = metoda.get();
+    EXPECT_STREQ(row.mode, mode ? typeid(*mode).name() : "none") << row.tab;
     EXPECT_EQ(row.komponent, graf.GetKomponent()) << row.tab;
     EXPECT_EQ(row.tab == 0 ? "stary" : "", Form1->Memo1->GetText()) << row.tab;
     if (row.tab == 3) {
