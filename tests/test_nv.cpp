@@ -30,7 +30,6 @@ protected:
   // Types into a box and leaves it for the OK button, as a click there would.
   static void Zadej(TEdit* edit, const QString& text) { TypeInto(edit, text); FocusOn(Form4->BitBtn2); }
   static const tslot& Slot(int cislo) { return Form4->sloty[std::size_t(cislo - 1)]; }
-  TColor Bod(int x, int y) const { return Platno().Pixel(x, y); }
   // The colour of most of the twelve pixels of a vertex's dot: the segments cross it.
   TColor Vrchol(int x, int y) const {
     std::map<TColor, int> pocty;
