@@ -85,7 +85,7 @@ void TEdit::focusOutEvent(QFocusEvent* event) {
   if (MovesBetweenControls(event)) Invoke(OnExit);
 }
 
-void Popisek(TEdit* edit, const char* utf8, bool readOnly) {
+void MakeCaption(TEdit* edit, const char* utf8, bool readOnly) {
   edit->SetText(Utf8ToCp1250(utf8));
   edit->SetReadOnly(readOnly);
   edit->SetColor(TForm::MenuColor());

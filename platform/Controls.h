@@ -53,7 +53,7 @@ protected:
 
 // A caption box: the text (UTF-8 in the source) on the menu colour, read-only unless
 // the box is one the user may still type into.
-void Popisek(TEdit* edit, const char* utf8, bool readOnly = true);
+void MakeCaption(TEdit* edit, const char* utf8, bool readOnly = true);
 
 // The Tab key visits the controls in this order.
 void TabOrder(const std::vector<QWidget*>& order);

@@ -1,5 +1,5 @@
-// The coordinate editor driven as a user drives it, one scenario per behaviour, each from
-// the same three-vertex graph: messages, boxes, the graph and the canvas checked.
+// The coordinate editor driven as a user drives it: each scenario starts from the same
+// three-vertex graph, and its messages, boxes, graph and canvas are checked.
 #include "support/ProgramWindow.h"
 #include "windows/frmedvrch.h"
 
@@ -7,30 +7,12 @@ namespace {
 
 const char* const kNecislo = " zadal jsi nekde necislo ";
 const char* const kSpatne = "Chyba , zadal jsi spatne cislo vrcholu ";
-using Zpravy = std::vector<std::string>;
-using Body = std::vector<std::tuple<int, int, TColor>>;
 
-class FormXYTest : public ProgramWindow {
-protected:
-  void SetUp() override {
-    ProgramWindow::SetUp();
-    ZapisGraf(Soubor("tri.grf"), {{50, 50, ""}, {150, 50, ""}, {100, 200, ""}}, {{1, 2, 1.0}});
-    ZapisGraf(Soubor("dva.grf"), {{200, 100, ""}, {300, 200, ""}}, {});
-    Otevri(Soubor("tri.grf"));
-    ShowActive(FormXY);
-  }
-  // Types into EditN and leaves it for a caption box, which has no handlers; returns the messages.
-  Zpravy Zadej(int cislo, const char* text) {
-    // After a message box the offscreen platform leaves the window inactive.
-    if (!FormXY->isActiveWindow()) ShowActive(FormXY);
-    answerer.messages.clear();
-    TypeInto(FormXY->findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(cislo)), text);
-    FocusOn(FormXY->Edit1);
-    return answerer.messages;
-  }
-  void OcekavejBody(const Body& body) {
-    for (const auto& [x, y, barva] : body) EXPECT_EQ(barva, Bod(x, y)) << x << ", " << y;
-  }
+// A step: EditN typed into and left for a caption box (which has no handlers), or "zavri"
+// (the close box), "ukaz", "OK", or a graph file opened in the main window; then the one
+// message it gives ("" none).
+struct tkrok {
+  const char *kde, *napsano = "", *zprava = "";
 };
 
 // The texts of Edit4 to Edit15, then the places of the vertices.
@@ -41,89 +23,68 @@ std::string Stav() {
   return stav.toStdString();
 }
 
-TEST_F(FormXYTest, ShowingListsTheFirstVerticesAndAnEntryMovesOne) {
-  EXPECT_EQ("1|50|50|2|150|50|3|100|200|||| 50,50 150,50 100,200", Stav());
-  OcekavejBody({{50, 50, clPurple}, {150, 50, clOlive}, {100, 200, clTeal}, {100, 50, clGray}});
-  EXPECT_EQ(Zpravy{}, Zadej(6, "100"));
-  EXPECT_EQ("1|50|100|2|150|50|3|100|200|||| 50,100 150,50 100,200", Stav());
-  OcekavejBody({{50, 100, clPurple}, {100, 75, clGray}, {50, 50, clWhite}, {100, 50, clWhite}});
-  // Coordinates off the canvas are stored and drawn where they fall.
-  Zadej(6, "50");
-  Zadej(5, "-100");
-  OcekavejBody({{24, 50, clGray}});
-  Zadej(9, "5000");
-  EXPECT_EQ("1|-100|50|2|150|5000|3|100|200|||| -100,50 150,5000 100,200", Stav());
-  OcekavejBody({{24, 50, clWhite}, {150, 50, clWhite}});
-}
+using FormXYTest = ProgramWindow;
 
-// A refusal gives back the text the box held on entering, which is not the text typed
-// into another box before it.
-TEST_F(FormXYTest, RefusedEntryGetsBackItsTextAndStoresNothing) {
-  const struct { const char* jmeno; int edit; const char* text; Zpravy zpravy; } pripady[] = {
-      {"VertexLetters", 4, "ab", {kNecislo}},     {"VertexZero", 7, "0", {kSpatne}},
-      {"VertexAboveCount", 10, "4", {kSpatne}},   {"VertexEmpty", 7, "", {}},
-      {"CoordinateLetters", 5, "1x", {kNecislo}}, {"CoordinateEmpty", 11, "", {}},
-      {"CoordinateReal", 6, "2.5", {kNecislo}},
+TEST_F(FormXYTest, ScenariosFromAFreshEditor) {
+  ZapisGraf(Soubor("tri.grf"), {{50, 50, ""}, {150, 50, ""}, {100, 200, ""}}, {{1, 2, 1.0}});
+  ZapisGraf(Soubor("dva.grf"), {{200, 100, ""}, {300, 200, ""}}, {});
+  const struct {
+    const char* jmeno;
+    std::vector<tkrok> kroky;
+    const char* stav;
+    std::vector<std::tuple<int, int, TColor>> body = {};
+  } scenare[] = {
+      {"ShowingListsTheFirstVertices", {}, "1|50|50|2|150|50|3|100|200|||| 50,50 150,50 100,200",
+       {{50, 50, clPurple}, {150, 50, clOlive}, {100, 200, clTeal}, {100, 50, clGray}}},
+      {"EntryMovesAVertex", {{"Edit6", "100"}}, "1|50|100|2|150|50|3|100|200|||| 50,100 150,50 100,200",
+       {{50, 100, clPurple}, {100, 75, clGray}, {50, 50, clWhite}, {100, 50, clWhite}}},
+      // Each refused box gets back its own text, not the one of the box accepted before it.
+      {"RefusalsRestoreAndStoreNothing",
+       {{"Edit12", "210"}, {"Edit4", "ab", kNecislo}, {"Edit7", "0", kSpatne}, {"Edit10", "4", kSpatne},
+        {"Edit7", ""}, {"Edit5", "1x", kNecislo}, {"Edit6", "2.5", kNecislo}, {"Edit11", ""}},
+       "1|50|50|2|150|50|3|100|210|||| 50,50 150,50 100,210"},
+      // A failed conversion keeps the box's text and stores nothing; a vertex text too long
+      // to convert names no vertex, and the other rows go on.
+      {"ConversionErrorsStopOnlyTheirOwnEntry",
+       {{"Edit14", "50", "'' neni platne cele cislo"}, {"Edit4", "9999999999", "'9999999999' neni platne cele cislo"},
+        {"Edit9", "70"}},
+       "9999999999|50|50|2|150|70|3|100|200||50|| 50,50 150,70 100,200", {{150, 70, clOlive}, {50, 50, clGray}}},
+      // Equal vertex texts show the same place and the upper row's mark; "02" is another text.
+      {"RowsWithTheSameVertexTextFollowEachOther",
+       {{"Edit10", "2"}, {"Edit11", "200"}, {"Edit13", "02"}, {"Edit15", "150"}, {"Edit8", "210"}},
+       "1|50|50|2|210|50|2|210|50|02|200|150| 50,50 210,150 100,200", {{210, 150, clNavy}, {100, 200, clGray}}},
+      {"CoordinatesOffTheCanvasAreStored", {{"Edit6", "50"}, {"Edit5", "-100"}},
+       "1|-100|50|2|150|50|3|100|200|||| -100,50 150,50 100,200", {{24, 50, clGray}}},
+      {"CloseKeepsTheMarks", {{"Edit7", "3"}, {"zavri"}}, "1|50|50|3|100|200|3|100|200|||| 50,50 150,50 100,200",
+       {{100, 200, clOlive}, {150, 50, clGray}}},
+      {"OkDrawsBlackAndShowingListsAnew", {{"Edit7", "3"}, {"OK"}, {"ukaz"}, {"OK"}},
+       "1|50|50|2|150|50|3|100|200|||| 50,50 150,50 100,200", {{50, 50, clBlack}, {100, 50, clBlack}}},
+      // The rows keep their texts; every entry is checked against the graph as it is now.
+      {"GraphOpenedMeanwhile", {{"dva.grf"}, {"Edit10", "3", kSpatne}, {"Edit12", "10", kSpatne}, {"Edit8", "250"}},
+       "1|50|50|2|250|50|3|100|200|||| 200,100 250,200", {{200, 100, clPurple}, {250, 200, clOlive}}},
   };
-  for (const auto& p : pripady) {
-    Zadej(12, "200");  // another box, entered and accepted first
-    const std::string pred = Stav();
-    EXPECT_EQ(p.zpravy, Zadej(p.edit, p.text)) << p.jmeno;
-    EXPECT_EQ(pred, Stav()) << p.jmeno;
+  for (const auto& scenar : scenare) {
+    SCOPED_TRACE(scenar.jmeno);
+    FreeProgramWindows();
+    CreateProgramWindows();
+    ShowActive(Form1);
+    Otevri(Soubor("tri.grf"));
+    ShowActive(FormXY);
+    for (const tkrok& krok : scenar.kroky) {
+      const std::string kde = krok.kde;
+      answerer.messages.clear();
+      // After a message box the offscreen platform leaves the window inactive.
+      if (kde == "ukaz" || (kde[0] == 'E' && !FormXY->isActiveWindow())) ShowActive(FormXY);
+      if (kde == "OK") Klikni(FormXY->BitBtn2);
+      if (kde == "zavri") FormXY->close();
+      if (kde.find(".grf") != std::string::npos) Otevri(Soubor(krok.kde));
+      if (kde[0] == 'E') TypeInto(FormXY->findChild<QLineEdit*>(krok.kde), krok.napsano);
+      if (kde[0] == 'E') FocusOn(FormXY->Edit1);
+      EXPECT_EQ(std::vector<std::string>(*krok.zprava ? 1 : 0, krok.zprava), answerer.messages) << kde;
+    }
+    EXPECT_EQ(scenar.stav, Stav());
+    for (const auto& [x, y, barva] : scenar.body) EXPECT_EQ(barva, Bod(x, y)) << x << ", " << y;
   }
-}
-
-// A failed conversion stops the handler: the box keeps its text, the graph its places, and
-// a vertex text too long to convert names no vertex for the marks of the other rows.
-TEST_F(FormXYTest, ConversionErrorStoresNothingAndTheOtherRowsGoOn) {
-  EXPECT_EQ(Zpravy{"'' neni platne cele cislo"}, Zadej(14, "50"));
-  EXPECT_EQ("1|50|50|2|150|50|3|100|200||50|| 50,50 150,50 100,200", Stav());
-  EXPECT_EQ(Zpravy{"'9999999999' neni platne cele cislo"}, Zadej(4, "9999999999"));
-  EXPECT_EQ(Zpravy{}, Zadej(9, "70"));
-  EXPECT_EQ("9999999999|50|50|2|150|70|3|100|200||50|| 50,50 150,70 100,200", Stav());
-  OcekavejBody({{150, 70, clOlive}, {50, 50, clGray}});
-}
-
-// Rows whose vertex texts are equal show the same place and the mark of the upper row;
-// "02" is another text, so its row neither copies nor is copied.
-TEST_F(FormXYTest, RowsNamingTheSameVertexTextFollowEachOther) {
-  Zadej(10, "2");
-  EXPECT_EQ("1|50|50|2|150|50|2|150|50|||| 50,50 150,50 100,200", Stav());
-  OcekavejBody({{150, 50, clOlive}, {100, 200, clGray}});
-  Zadej(11, "200");
-  EXPECT_EQ("1|50|50|2|200|50|2|200|50|||| 50,50 200,50 100,200", Stav());
-  Zadej(13, "02");
-  OcekavejBody({{200, 50, clNavy}});
-  Zadej(15, "150");
-  EXPECT_EQ("1|50|50|2|200|50|2|200|50|02|200|150| 50,50 200,150 100,200", Stav());
-  Zadej(8, "210");
-  EXPECT_EQ("1|50|50|2|210|50|2|210|50|02|200|150| 50,50 210,150 100,200", Stav());
-}
-
-// The close box keeps the gray picture with its marks; showing again lists the first
-// vertices anew; OK draws the graph black.
-TEST_F(FormXYTest, CloseKeepsTheMarksAndOkDrawsTheGraphBlack) {
-  Zadej(7, "3");
-  FormXY->close();
-  OcekavejBody({{100, 200, clOlive}, {150, 50, clGray}});
-  ShowActive(FormXY);
-  EXPECT_EQ("1|50|50|2|150|50|3|100|200|||| 50,50 150,50 100,200", Stav());
-  Klikni(FormXY->BitBtn2);
-  EXPECT_FALSE(FormXY->isVisible());
-  OcekavejBody({{50, 50, clBlack}, {100, 200, clBlack}, {100, 50, clBlack}});
-}
-
-// A smaller graph opened in the main window meanwhile is checked at every entry; the
-// rows keep their texts.
-TEST_F(FormXYTest, GraphOpenedMeanwhileIsCheckedAtEveryEntry) {
-  ShowActive(Form1);
-  Otevri(Soubor("dva.grf"));
-  EXPECT_EQ("1|50|50|2|150|50|3|100|200|||| 200,100 300,200", Stav());
-  EXPECT_EQ(Zpravy{kSpatne}, Zadej(10, "3"));
-  EXPECT_EQ(Zpravy{kSpatne}, Zadej(12, "10"));
-  EXPECT_EQ(Zpravy{}, Zadej(8, "250"));
-  EXPECT_EQ("1|50|50|2|250|50|3|100|200|||| 200,100 250,200", Stav());
-  OcekavejBody({{200, 100, clPurple}, {250, 200, clOlive}});
 }
 
 }  // namespace

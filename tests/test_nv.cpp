@@ -15,7 +15,7 @@ namespace {
 const std::string kSpatne = "Chyba , zadal jsi spatne cislo vrcholu ";
 const std::string kNecislo = " zadal jsi necislo ";
 using Zpravy = std::vector<std::string>;
-constexpr TColor kStribrna = RGB(192, 192, 192), kModra = RGB(0, 0, 255), kBila = RGB(255, 255, 255);
+constexpr TColor kModra = clBlue, kBila = clWhite;
 
 class EditorGrafu : public ProgramWindow {
 protected:
@@ -30,7 +30,6 @@ protected:
   // Types into a box and leaves it for the OK button, as a click there would.
   static void Zadej(TEdit* edit, const QString& text) { TypeInto(edit, text); FocusOn(Form4->BitBtn2); }
   static const tslot& Slot(int cislo) { return Form4->sloty[std::size_t(cislo - 1)]; }
-  TColor Bod(int x, int y) const { return Platno().Pixel(x, y); }
   // The colour of most of the twelve pixels of a vertex's dot: the segments cross it.
   TColor Vrchol(int x, int y) const {
     std::map<TColor, int> pocty;

@@ -13,7 +13,7 @@ bool JeVrchol(long long v) {
 }
 
 void tciselnyVstup::Sleduj(TEdit* edit) {
-  edit->OnEnter = [this, edit] { Zapamatuj(edit); };
+  edit->OnEnter = [this, edit] { puvodniText = edit->GetText(); };
 }
 
 bool tciselnyVstup::Plati(const std::string& text, char druh) const {

@@ -20,11 +20,11 @@ public:
   // refused silently unless prazdnyHlasi, which reports it with the same message.
   explicit tciselnyVstup(const char* necislo, bool prazdnyHlasi = false)
       : zpravaNecislo(necislo), hlasitPrazdny(prazdnyHlasi) {}
+  tciselnyVstup(const tciselnyVstup&) = delete;  // the boxes' handlers point at this one
+  tciselnyVstup& operator=(const tciselnyVstup&) = delete;
 
   // The box remembers its text whenever it is entered.
   void Sleduj(TEdit* edit);
-  // Remembers the box's text now, as entering it does.
-  void Zapamatuj(const TEdit* edit) { puvodniText = edit->GetText(); }
 
   // KontrolaCisla of the text for the kind ('b' vertex numbers, 'i' integers, 'r'
   // reals) with the message; true only for a text that may be converted.

@@ -42,9 +42,9 @@ TFormXY::TFormXY() : TForm("TFormXY", "Editace Vrcholu", 200, 100, 486, 579) {
   Edit1 = new TEdit(this, "Edit1", 40, 40);
   Edit2 = new TEdit(this, "Edit2", 184, 40);
   Edit3 = new TEdit(this, "Edit3", 328, 40);
-  Popisek(Edit1, "Vrchol");
-  Popisek(Edit2, "Souřadnice X");
-  Popisek(Edit3, "Souřadnice Y");
+  MakeCaption(Edit1, "Vrchol");
+  MakeCaption(Edit2, "Souřadnice X");
+  MakeCaption(Edit3, "Souřadnice Y");
 
   // Row r holds Edit(n), Edit(n + 1), Edit(n + 2) for vertex, X and Y, and the
   // colour box Edit(16 + r).

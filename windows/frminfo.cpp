@@ -35,7 +35,7 @@ TForm2::TForm2() : TForm("TForm2", "legenda", 200, 100, 656, 780) {
     const char* text;
   } kHlavicka[] = {{1, 16, 73, "Vrchol"}, {2, 144, 73, "Hodnota"}, {44, 240, 73, "Skore vrcholu"}, {3, 400, 121, "Text"}};
   for (const auto& sloupec : kHlavicka) {
-    Popisek(box(sloupec.cislo, sloupec.left, 32, sloupec.width), sloupec.text);
+    MakeCaption(box(sloupec.cislo, sloupec.left, 32, sloupec.width), sloupec.text);
   }
 
   static const int kVrsky[] = {72, 120, 176, 232, 288, 344, 408, 464, 520, 576};

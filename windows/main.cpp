@@ -124,7 +124,7 @@ TForm1::TForm1() : TForm("TForm1", "Trivex", 135, 0, 870, 780) {
   Button11 = new TButton(this, "Button11", "Zmen souradnice", 256, 648, 145, 73);
   BitBtn1 = new TBitBtn(this, "BitBtn1", bkCancel, 472, 648, 361, 73, "Exit");
 
-  Popisek(Edit1, kZadnyGraf, false);
+  MakeCaption(Edit1, kZadnyGraf, false);
   Memo1->SetColor(clWhite);
   UkazTvar(kUvodni);
 

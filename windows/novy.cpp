@@ -27,7 +27,7 @@ TForm3::TForm3() : TForm("TForm3", "Form3", 200, 100, 622, 227) {
   BitBtn1 = new TBitBtn(this, "BitBtn1", bkOK, 56, 112, 193, 49);
   BitBtn2 = new TBitBtn(this, "BitBtn2", bkCancel, 352, 112, 193, 49);
 
-  Popisek(Edit3, "Zadejte pocet vrcholu :");
+  MakeCaption(Edit3, "Zadejte pocet vrcholu :");
   Edit2->SetText("0");
 
   BitBtn1->OnClick = [this] { BitBtn1Click(); };

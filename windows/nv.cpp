@@ -109,15 +109,15 @@ TForm4::TForm4() : TForm("TForm4", "Editace grafu", 200, 100, 694, 632) {
   }
   BitBtn2 = new TBitBtn(this, "BitBtn2", bkOK, 256, 520, 233, 57);
 
-  Popisek(Edit1, "Graf");
-  Popisek(Edit3, "Pocet vrcholu");
-  Popisek(Edit5, "Zkoumany vrchol a jeho hodnota");
-  Popisek(Edit8, "Soused");
-  Popisek(Edit9, "délka hrany");
-  Popisek(Edit10, "Soused");
-  Popisek(Edit13, "délka hrany");
+  MakeCaption(Edit1, "Graf");
+  MakeCaption(Edit3, "Pocet vrcholu");
+  MakeCaption(Edit5, "Zkoumany vrchol a jeho hodnota");
+  MakeCaption(Edit8, "Soused");
+  MakeCaption(Edit9, "délka hrany");
+  MakeCaption(Edit10, "Soused");
+  MakeCaption(Edit13, "délka hrany");
   // Looks like a caption, but the user may type into it; nothing reads it.
-  Popisek(Edit38, "Text k vrcholu", false);
+  MakeCaption(Edit38, "Text k vrcholu", false);
   Edit2->SetReadOnly(true);
   Edit4->SetReadOnly(true);
 
