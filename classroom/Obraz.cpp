@@ -11,11 +11,12 @@
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QPainterPath>
+#include <QRegion>
 #include <QSaveFile>
 #include <QSvgGenerator>
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <utility>
 
@@ -145,15 +146,12 @@ void KresliPopisky(QPainter& painter, const std::vector<TOperace>& operace, std:
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing, true);
   painter.setRenderHint(QPainter::TextAntialiasing, true);
-  // The dots stay as drawn whatever the labels: they are cut out of the painted area.
-  QPainterPath mimoTecky;
-  mimoTecky.addRect(QRectF(-1, -1, (kSirkaPlatna + 2) * meritko, (kVyskaPlatna + 2) * meritko));
-  for (const QRectF& t : obsah.tecky) {
-    QPainterPath tecka;
-    tecka.addRect(t.left() * meritko, t.top() * meritko, t.width() * meritko, t.height() * meritko);
-    mimoTecky = mimoTecky.subtracted(tecka);
-  }
-  painter.setClipPath(mimoTecky, Qt::IntersectClip);
+  // The dots stay as drawn whatever the labels: they are cut out of the painted area,
+  // each with the whole pixels it touches.
+  QRegion mimoTecky(QRect(-1, -1, int(std::ceil((kSirkaPlatna + 2) * meritko)), int(std::ceil((kVyskaPlatna + 2) * meritko))));
+  for (const QRectF& t : obsah.tecky)
+    mimoTecky -= QRectF(t.left() * meritko, t.top() * meritko, t.width() * meritko, t.height() * meritko).toAlignedRect();
+  painter.setClipRegion(mimoTecky, Qt::IntersectClip);
   painter.setFont(Pismo(meritko));
   const int pocetCisel = prekryvy.cisla ? int(obsah.vrcholy.size()) : 0;
   for (std::size_t i = 0; i < stitky.size(); ++i) {

@@ -123,6 +123,8 @@ TTrida::TTrida(TForm1* o) : QObject(o), okno(o), menu(new QMenu(o->Image1)), oke
   okno->Image1->setToolTip(QStringLiteral("Pravé tlačítko myši otevře nabídku plátna: čísla vrcholů, délky hran, "
                                           "průběh výkladu, uložení obrázku."));
   okno->Image1->installEventFilter(this);
+  // The step window may be the active one while the class looks at the canvas.
+  okno->Image1->setAttribute(Qt::WA_AlwaysShowToolTips);
   okno->Image1->OnPaintOver = [this](QPainter& painter) {
     const std::vector<TOperace>& obraz = Zaznamnik().Obraz();
     KresliPopisky(painter, obraz, obraz.size(), 1.0, Prekryvy());
@@ -153,8 +155,12 @@ QRect TTrida::PlatnoNaObrazovce() const {
   return QRect(okno->Image1->mapToGlobal(QPoint(0, 0)), okno->Image1->size());
 }
 
+// The class keeps seeing the canvas and the output line under it.
 void TTrida::UkazPrubeh(int radek) {
-  okenkoPrubehu->Ukaz(okno, PlatnoNaObrazovce(), radek);
+  QRect chranene = PlatnoNaObrazovce();
+  if (okno->Memo1->isVisible())
+    chranene = chranene.united(QRect(okno->Memo1->mapToGlobal(QPoint(0, 0)), okno->Memo1->size()));
+  okenkoPrubehu->Ukaz(okno, chranene, radek);
 }
 
 void TTrida::UlozObrazek() {

@@ -26,20 +26,24 @@ namespace {
 
 const char* const kGeometrie = "Prubeh/Geometrie";
 
-// The largest free part of the screen beside the canvas, left, right, above or below it.
-QRect VedlePlatna(const QRect& obrazovka, const QRect& platno) {
+// The free part of the screen beside the canvas (left, right, above or below it) that
+// holds the window's usual size at the largest scale.
+QRect VedlePlatna(const QRect& obrazovka, const QRect& platno, QSize obvykla) {
   const QRect kandidati[] = {
       QRect(QPoint(platno.right() + 1, obrazovka.top()), obrazovka.bottomRight()),
       QRect(obrazovka.topLeft(), QPoint(platno.left() - 1, obrazovka.bottom())),
       QRect(QPoint(obrazovka.left(), platno.bottom() + 1), obrazovka.bottomRight()),
       QRect(obrazovka.topLeft(), QPoint(obrazovka.right(), platno.top() - 1)),
   };
-  QRect nejvetsi;
+  QRect nejlepsi;
+  double nejvetsi = 0.0;
   for (const QRect& k : kandidati) {
     const QRect r = k.intersected(obrazovka);
-    if (r.isValid() && qint64(r.width()) * r.height() > qint64(nejvetsi.width()) * nejvetsi.height()) nejvetsi = r;
+    if (!r.isValid()) continue;
+    const double meritko = std::min(r.width() / double(obvykla.width()), r.height() / double(obvykla.height()));
+    if (meritko > nejvetsi) nejvetsi = meritko, nejlepsi = r;
   }
-  return nejvetsi;
+  return nejlepsi;
 }
 
 }  // namespace
@@ -103,7 +107,6 @@ TFormPrubeh::TFormPrubeh() : TForm("TFormPrubeh", "Průběh výkladu", 0, 0, 760
   LabelKrok->setWordWrap(true);
   LabelKrok->setTextFormat(Qt::PlainText);
   QFont velke = LabelKrok->font();
-  velke.setPointSizeF(velke.pointSizeF() * 1.6);
   velke.setBold(true);
   LabelKrok->setFont(velke);
   ImageKrok = new TObrazKroku(this);
@@ -124,6 +127,8 @@ TFormPrubeh::TFormPrubeh() : TForm("TFormPrubeh", "Průběh výkladu", 0, 0, 760
       {ButtonUlozObrazek, "ButtonUlozObrazek", "Uložit obrázek…", Qt::Key_unknown},
       {ButtonUlozText, "ButtonUlozText", "Uložit text…", Qt::Key_unknown},
   };
+  // Moving on one row, keeping on the next, so that a narrow window beside the canvas fits.
+  auto* posuny = new QHBoxLayout;
   auto* ovladani = new QHBoxLayout;
   for (const auto& t : tlacitka) {
     t.tlacitko = new QPushButton(QString::fromUtf8(t.text), this);
@@ -131,15 +136,16 @@ TFormPrubeh::TFormPrubeh() : TForm("TFormPrubeh", "Průběh výkladu", 0, 0, 760
     t.tlacitko->setAutoDefault(false);
     t.tlacitko->setFocusPolicy(Qt::NoFocus);  // the keys keep going to the rows
     if (t.klavesa != Qt::Key_unknown) t.tlacitko->setShortcut(QKeySequence(t.klavesa));
-    ovladani->addWidget(t.tlacitko);
-    if (t.tlacitko == ButtonPosledni) ovladani->addStretch();
+    (t.klavesa != Qt::Key_unknown ? posuny : ovladani)->addWidget(t.tlacitko);
   }
+  posuny->addStretch();
+  ovladani->insertStretch(0);
   CheckCisla->setObjectName(QStringLiteral("CheckCisla"));
   CheckDelky->setObjectName(QStringLiteral("CheckDelky"));
   for (QCheckBox* volba : {CheckCisla, CheckDelky}) {
     volba->setChecked(true);
     volba->setFocusPolicy(Qt::NoFocus);
-    ovladani->insertWidget(ovladani->count() - 2, volba);
+    ovladani->insertWidget(ovladani->count() - 3, volba);
     QObject::connect(volba, &QCheckBox::toggled, this, [this] { ZobrazVybrany(); });
   }
 
@@ -147,6 +153,7 @@ TFormPrubeh::TFormPrubeh() : TForm("TFormPrubeh", "Průběh výkladu", 0, 0, 760
   sloupec->addWidget(LabelKrok);
   sloupec->addWidget(ImageKrok, 1);
   sloupec->addWidget(ListKroky);
+  sloupec->addLayout(posuny);
   sloupec->addLayout(ovladani);
 
   const auto posun = [this](int kam) { Vyber(kam); };
@@ -225,7 +232,7 @@ void TFormPrubeh::Ukaz(QWidget* hlavni, const QRect& platno, int radek) {
       for (const QScreen* s : QGuiApplication::screens()) naObrazovce |= s->availableGeometry().intersects(frameGeometry());
     QScreen* obrazovka = hlavni && hlavni->screen() ? hlavni->screen() : QGuiApplication::primaryScreen();
     if (!naObrazovce && obrazovka) {
-      const QRect volno = VedlePlatna(obrazovka->availableGeometry(), platno);
+      const QRect volno = VedlePlatna(obrazovka->availableGeometry(), platno, size());
       // The frame's decorations come on top of the window's own size.
       const QMargins ramecek(4, 30, 4, 4);
       const QRect uvnitr = volno.marginsRemoved(ramecek);
@@ -242,6 +249,14 @@ void TFormPrubeh::Ukaz(QWidget* hlavni, const QRect& platno, int radek) {
 void TFormPrubeh::hideEvent(QHideEvent* event) {
   TForm::hideEvent(event);
   UlozUmisteni();
+}
+
+// The step's text grows with the window, so that it reads from the back of the class.
+void TFormPrubeh::resizeEvent(QResizeEvent* event) {
+  TForm::resizeEvent(event);
+  QFont pismo = LabelKrok->font();
+  pismo.setPixelSize(std::max(18, height() / 28));
+  LabelKrok->setFont(pismo);
 }
 
 void TFormPrubeh::UlozUmisteni() {

@@ -67,8 +67,9 @@ public:
   // The recording changed: the rows follow it. The selection stays where it was, or moves
   // to a new last row when it was on the last one (a run watched as it goes).
   void Obnov();
-  // Shows the window (beside the main window's canvas when it has no remembered place on
-  // a screen) and selects row radek, or keeps the selection for -1.
+  // Shows the window (beside platno, the main window's canvas and output line in screen
+  // pixels, when it has no remembered place on a screen) and selects row radek, or keeps
+  // the selection for -1.
   void Ukaz(QWidget* hlavni, const QRect& platno, int radek);
   void Vyber(int radek);
 
@@ -77,6 +78,7 @@ public:
 
 protected:
   void hideEvent(QHideEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
 private:
   void ZobrazVybrany();
