@@ -11,12 +11,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDir>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QSvgRenderer>
 
 // Failures show texts as texts.
 void PrintTo(const QString& text, std::ostream* os) {
@@ -199,6 +201,56 @@ TEST_F(Trida, NarrationStaysUntilAnotherRunOrGraph) {
   answerer.timer.start(10);
   Otevri(Soubor("h.grf"));
   EXPECT_EQ(QStringList(), Radky());
+}
+
+// The canvas as shown goes to the clipboard and to a PNG; a step to an SVG; the narration to
+// UTF-8 text, one row per line.
+TEST_F(Trida, PicturesAndTextAreKeptAsShown) {
+  Zalozka(2);
+  Akce("ActionBezZprav")->setChecked(true);
+  Akce("ActionDelky")->setChecked(true);
+  Klikni(Form1->Button6);
+  answerer.timer.start(10);
+  Akce("ActionKopirujObrazek")->trigger();
+  EXPECT_EQ(ObrazPlatna({false, true}), Rgb(QGuiApplication::clipboard()->image()));
+  answerer.ChooseFile(Soubor("platno"));
+  Akce("ActionUlozObrazek")->trigger();
+  EXPECT_EQ(ObrazPlatna({false, true}), Rgb(QImage(Soubor("platno.png")))) << "PNG when no type is named";
+  Prubeh()->Vyber(2);
+  answerer.ChooseFile(Soubor("krok.svg"));
+  QTest::mouseClick(Prubeh()->ButtonUlozObrazek, Qt::LeftButton);
+  EXPECT_TRUE(QSvgRenderer(Soubor("krok.svg")).isValid());
+  answerer.ChooseFile(Soubor("vyklad.txt"));
+  QTest::mouseClick(Prubeh()->ButtonUlozText, Qt::LeftButton);
+  EXPECT_EQ((Radky().join('\n') + '\n').toStdString(), ReadBytes(Soubor("vyklad.txt")));
+  EXPECT_EQ(std::vector<std::string>(), answerer.messages) << "no errors";
+}
+
+// The keys walk the rows, F11 toggles full screen, and the window opens where it was left.
+TEST_F(Trida, StepWindowKeysAndRememberedPlace) {
+  Zalozka(2);
+  Akce("ActionBezZprav")->setChecked(true);
+  Klikni(Form1->Button8);
+  ShowActive(Prubeh());
+  const int posledni = Prubeh()->ListKroky->count() - 1;
+  const struct { Qt::Key klavesa; int radek; } kroky[] = {
+      {Qt::Key_End, posledni}, {Qt::Key_Left, posledni - 1}, {Qt::Key_Home, 0}, {Qt::Key_Right, 1}, {Qt::Key_Left, 0}, {Qt::Key_Left, 0}};
+  for (const auto& k : kroky) {
+    QTest::keyClick(Prubeh(), k.klavesa);
+    EXPECT_EQ(k.radek, Prubeh()->ListKroky->currentRow()) << k.klavesa;
+  }
+  QTest::keyClick(Prubeh(), Qt::Key_F11);
+  QTRY_VERIFY(Prubeh()->isFullScreen());
+  QTest::keyClick(Prubeh(), Qt::Key_F11);
+  QTRY_VERIFY(!Prubeh()->isFullScreen());
+  Prubeh()->setGeometry(60, 70, 500, 420);
+  const QRect misto = Prubeh()->geometry();
+  FreeProgramWindows();
+  CreateProgramWindows();
+  ShowActive(Form1);
+  QTest::keyClick(Form1, Qt::Key_F4);
+  ASSERT_TRUE(Prubeh()->isVisible());
+  EXPECT_EQ(misto, Prubeh()->geometry());
 }
 
 // Hover names the nearest dot, else the nearest edge, from the picture; blank canvas says nothing.

@@ -135,7 +135,11 @@ TFormPrubeh::TFormPrubeh() : TForm("TFormPrubeh", "Průběh výkladu", 0, 0, 760
     t.tlacitko->setObjectName(QString::fromLatin1(t.jmeno));
     t.tlacitko->setAutoDefault(false);
     t.tlacitko->setFocusPolicy(Qt::NoFocus);  // the keys keep going to the rows
-    if (t.klavesa != Qt::Key_unknown) t.tlacitko->setShortcut(QKeySequence(t.klavesa));
+    if (t.klavesa != Qt::Key_unknown) {
+      // A shortcut of the window, not of the button, so that it works whatever has the focus.
+      auto* zkratka = new QShortcut(QKeySequence(t.klavesa), this);
+      QObject::connect(zkratka, &QShortcut::activated, t.tlacitko, &QPushButton::click);
+    }
     (t.klavesa != Qt::Key_unknown ? posuny : ovladani)->addWidget(t.tlacitko);
   }
   posuny->addStretch();
