@@ -49,6 +49,8 @@ TObsah Obsah(const std::vector<TOperace>& operace, std::size_t po) {
   for (std::size_t i = ZacatekObrazu(operace, 0, po); i < po; ++i) {
     const TOperace& o = operace[i];
     if (o.kresleni.druh == TKresleni::Vrchol) {
+      // A dot off the canvas is not seen, and gets no label.
+      if (!Tecka(o.kresleni).intersects(QRectF(0, 0, kSirkaPlatna, kVyskaPlatna))) continue;
       // A colouring draws the same dot again; one rectangle each is enough.
       if (std::find(obsah.tecky.begin(), obsah.tecky.end(), Tecka(o.kresleni)) == obsah.tecky.end())
         obsah.tecky.push_back(Tecka(o.kresleni));
@@ -133,6 +135,7 @@ void KresliPopisky(QPainter& painter, const std::vector<TOperace>& operace, std:
       const QString text = QString::fromStdString(FloatToStr(o->delka));
       const QSizeF s = velikost(text);
       const QPointF a = Stred(o->kresleni.x1, o->kresleni.y1), b = Stred(o->kresleni.x2, o->kresleni.y2);
+      if (!QRectF(0, 0, kSirkaPlatna, kVyskaPlatna).contains((a + b) / 2)) continue;  // not seen there
       std::vector<QPointF> kandidati;
       // Along the edge from its middle outwards, the label's centre on the line.
       for (double t : {0.5, 0.4, 0.6, 0.3, 0.7, 0.2, 0.8}) {

@@ -44,6 +44,19 @@ TEST_F(Obraz, RebuiltPictureIsTheCanvas) {
     p.kresli();
     EXPECT_EQ(Snimek(plocha.canvas), ObrazPlatna({})) << p.nazev;
   }
+  // Shapes far off the canvas get no labels there.
+  graf.Clear();
+  graf.Init(2);
+  graf.SetX(1, INT_MIN), graf.SetY(1, INT_MAX), graf.SetX(2, INT_MAX), graf.SetY(2, INT_MAX - 5);
+  graf.SetHrana(1, 2, 3), graf.SetHrana(2, 1, 3);
+  VykresliGraf(clBlack, clBlack);
+  EXPECT_EQ(Snimek(plocha.canvas), ObrazPlatna({true, true}));
+  QImage velky(1920, 1080, QImage::Format_RGB32);
+  QPainter painter(&velky);
+  const std::vector<TOperace>& obraz = Zaznamnik().Obraz();
+  KresliVektorove(painter, obraz, obraz.size(), 1080.0 / kVyskaPlatna, PosledniHrana(obraz, obraz.size()), {true, true});
+  painter.end();
+  EXPECT_EQ(qRgb(255, 255, 255), velky.pixel(900, 500)) << "nothing of them at projector size either";
 }
 
 // Labels add to the picture but never touch a dot, even where the dots crowd; off, they are gone.
