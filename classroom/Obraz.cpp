@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -70,9 +71,11 @@ QFont Pismo(double meritko) {
 }
 
 // Places a label of size velikost (canvas pixels) at the first candidate position that
-// covers no dot and no label placed before, inside the canvas when it can.
-QRectF Umisti(const std::vector<QPointF>& kandidati, QSizeF velikost, const std::vector<QRectF>& tecky,
-              const std::vector<QRectF>& obsazeno) {
+// covers no dot and no label placed before, inside the canvas when it can. Where every
+// candidate covers a dot the label is left out: a hidden vertex would mislead more than a
+// missing number (an SVG knows no clipping to save the dot afterwards).
+std::optional<QRectF> Umisti(const std::vector<QPointF>& kandidati, QSizeF velikost, const std::vector<QRectF>& tecky,
+                             const std::vector<QRectF>& obsazeno) {
   const QRectF platno(0, 0, kSirkaPlatna, kVyskaPlatna);
   const auto volne = [&](const QRectF& r, bool iStitky, bool uvnitr) {
     if (uvnitr && !platno.contains(r)) return false;
@@ -88,7 +91,7 @@ QRectF Umisti(const std::vector<QPointF>& kandidati, QSizeF velikost, const std:
       const QRectF r(k, velikost);
       if (volne(r, iStitky, uvnitr)) return r;
     }
-  return QRectF(kandidati.front(), velikost);
+  return std::nullopt;
 }
 
 }  // namespace
@@ -110,11 +113,17 @@ void KresliPopisky(QPainter& painter, const std::vector<TOperace>& operace, std:
     return QSizeF(miry.horizontalAdvance(text) + 2 * okraj, miry.height());
   };
 
-  std::vector<std::pair<QRectF, QString>> stitky;  // canvas pixels
+  struct TStitek {
+    QRectF misto;  // canvas pixels
+    QString text;
+    QColor barva;
+  };
+  std::vector<TStitek> stitky;
   std::vector<QRectF> obsazeno;
-  const auto pridej = [&](const QRectF& r, const QString& text) {
-    stitky.emplace_back(r, text);
-    obsazeno.push_back(r);
+  const auto pridej = [&](const std::optional<QRectF>& r, const QString& text, QColor barva) {
+    if (!r) return;
+    stitky.push_back({*r, text, barva});
+    obsazeno.push_back(*r);
   };
   if (prekryvy.cisla) {
     for (const auto& [cislo, o] : obsah.vrcholy) {
@@ -127,7 +136,7 @@ void KresliPopisky(QPainter& painter, const std::vector<TOperace>& operace, std:
                                 QPointF(x - d - s.width(), y + d), QPointF(x - s.width() / 2, y - d - s.height()),
                                 QPointF(x - s.width() / 2, y + d)})
           kandidati.push_back(k);
-      pridej(Umisti(kandidati, s, obsah.tecky, obsazeno), text);
+      pridej(Umisti(kandidati, s, obsah.tecky, obsazeno), text, QColor(0, 0, 0));
     }
   }
   if (prekryvy.delky) {
@@ -137,12 +146,19 @@ void KresliPopisky(QPainter& painter, const std::vector<TOperace>& operace, std:
       const QPointF a = Stred(o->kresleni.x1, o->kresleni.y1), b = Stred(o->kresleni.x2, o->kresleni.y2);
       if (!QRectF(0, 0, kSirkaPlatna, kVyskaPlatna).contains((a + b) / 2)) continue;  // not seen there
       std::vector<QPointF> kandidati;
-      // Along the edge from its middle outwards, the label's centre on the line.
+      // Along the edge from its middle outwards, the label's centre on the line; then
+      // beside the middle, further and further off a short edge among crowded dots.
       for (double t : {0.5, 0.4, 0.6, 0.3, 0.7, 0.2, 0.8}) {
         const QPointF m = a + (b - a) * t;
         kandidati.emplace_back(m.x() - s.width() / 2, m.y() - s.height() / 2);
       }
-      pridej(Umisti(kandidati, s, obsah.tecky, obsazeno), text);
+      const double delka = std::hypot(b.x() - a.x(), b.y() - a.y());
+      const QPointF kolmo = delka > 0 ? QPointF(a.y() - b.y(), b.x() - a.x()) / delka : QPointF(0, 1);
+      for (double d : {10.0, -10.0, 16.0, -16.0, 24.0, -24.0}) {
+        const QPointF m = (a + b) / 2 + kolmo * d;
+        kandidati.emplace_back(m.x() - s.width() / 2, m.y() - s.height() / 2);
+      }
+      pridej(Umisti(kandidati, s, obsah.tecky, obsazeno), text, QColor(0, 70, 160));
     }
   }
 
@@ -156,15 +172,13 @@ void KresliPopisky(QPainter& painter, const std::vector<TOperace>& operace, std:
     mimoTecky -= QRectF(t.left() * meritko, t.top() * meritko, t.width() * meritko, t.height() * meritko).toAlignedRect();
   painter.setClipRegion(mimoTecky, Qt::IntersectClip);
   painter.setFont(Pismo(meritko));
-  const int pocetCisel = prekryvy.cisla ? int(obsah.vrcholy.size()) : 0;
-  for (std::size_t i = 0; i < stitky.size(); ++i) {
-    const QRectF r(stitky[i].first.left() * meritko, stitky[i].first.top() * meritko, stitky[i].first.width() * meritko,
-                   stitky[i].first.height() * meritko);
+  for (const TStitek& stitek : stitky) {
+    const QRectF r(stitek.misto.topLeft() * meritko, stitek.misto.size() * meritko);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(255, 255, 255, 225));
     painter.drawRoundedRect(r, 2 * meritko, 2 * meritko);
-    painter.setPen(int(i) < pocetCisel ? QColor(0, 0, 0) : QColor(0, 70, 160));
-    painter.drawText(r, Qt::AlignCenter, stitky[i].second);
+    painter.setPen(stitek.barva);
+    painter.drawText(r, Qt::AlignCenter, stitek.text);
   }
   painter.restore();
 }
