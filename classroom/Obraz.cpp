@@ -71,25 +71,28 @@ QFont Pismo(double meritko) {
 }
 
 // Places a label of size velikost (canvas pixels) at the first candidate position that
-// covers no dot and no label placed before, inside the canvas when it can. Where every
-// candidate covers a dot the label is left out: a hidden vertex would mislead more than a
-// missing number (an SVG knows no clipping to save the dot afterwards).
+// covers no dot and no label placed before, inside the canvas when it can; failing that,
+// over other labels but not over the vertex numbers (cisla), and last over any label.
+// Where every candidate covers a dot the label is left out: a hidden vertex would mislead
+// more than a missing number (an SVG knows no clipping to save the dot afterwards).
 std::optional<QRectF> Umisti(const std::vector<QPointF>& kandidati, QSizeF velikost, const std::vector<QRectF>& tecky,
-                             const std::vector<QRectF>& obsazeno) {
+                             const std::vector<QRectF>& stitky, const std::vector<QRectF>& cisla) {
   const QRectF platno(0, 0, kSirkaPlatna, kVyskaPlatna);
-  const auto volne = [&](const QRectF& r, bool iStitky, bool uvnitr) {
-    if (uvnitr && !platno.contains(r)) return false;
-    for (const QRectF& t : tecky)
-      if (r.intersects(t.adjusted(-1, -1, 1, 1))) return false;
-    if (iStitky)
-      for (const QRectF& s : obsazeno)
-        if (r.intersects(s)) return false;
+  const auto nepokryva = [](const QRectF& r, const std::vector<QRectF>& mista, double okraj) {
+    for (const QRectF& m : mista)
+      if (r.intersects(m.adjusted(-okraj, -okraj, okraj, okraj))) return false;
     return true;
   };
-  for (const auto& [iStitky, uvnitr] : {std::pair(true, true), std::pair(false, true), std::pair(false, false)})
+  const std::vector<QRectF> zadne;
+  const struct {
+    const std::vector<QRectF>& chranene;
+    bool uvnitr;
+  } pruchody[] = {{stitky, true}, {cisla, true}, {zadne, true}, {zadne, false}};
+  for (const auto& pruchod : pruchody)
     for (const QPointF& k : kandidati) {
       const QRectF r(k, velikost);
-      if (volne(r, iStitky, uvnitr)) return r;
+      if ((!pruchod.uvnitr || platno.contains(r)) && nepokryva(r, tecky, 1.0) && nepokryva(r, pruchod.chranene, 0.0))
+        return r;
     }
   return std::nullopt;
 }
@@ -119,7 +122,7 @@ void KresliPopisky(QPainter& painter, const std::vector<TOperace>& operace, std:
     QColor barva;
   };
   std::vector<TStitek> stitky;
-  std::vector<QRectF> obsazeno;
+  std::vector<QRectF> obsazeno, cisla;
   const auto pridej = [&](const std::optional<QRectF>& r, const QString& text, QColor barva) {
     if (!r) return;
     stitky.push_back({*r, text, barva});
@@ -136,9 +139,10 @@ void KresliPopisky(QPainter& painter, const std::vector<TOperace>& operace, std:
                                 QPointF(x - d - s.width(), y + d), QPointF(x - s.width() / 2, y - d - s.height()),
                                 QPointF(x - s.width() / 2, y + d)})
           kandidati.push_back(k);
-      pridej(Umisti(kandidati, s, obsah.tecky, obsazeno), text, QColor(0, 0, 0));
+      pridej(Umisti(kandidati, s, obsah.tecky, obsazeno, cisla), text, QColor(0, 0, 0));
     }
   }
+  cisla = obsazeno;
   if (prekryvy.delky) {
     for (const auto& [konce, o] : obsah.hrany) {
       const QString text = QString::fromStdString(FloatToStr(o->delka));
@@ -158,7 +162,7 @@ void KresliPopisky(QPainter& painter, const std::vector<TOperace>& operace, std:
         const QPointF m = (a + b) / 2 + kolmo * d;
         kandidati.emplace_back(m.x() - s.width() / 2, m.y() - s.height() / 2);
       }
-      pridej(Umisti(kandidati, s, obsah.tecky, obsazeno), text, QColor(0, 70, 160));
+      pridej(Umisti(kandidati, s, obsah.tecky, obsazeno, cisla), text, QColor(0, 70, 160));
     }
   }
 
