@@ -1,15 +1,23 @@
-// Takes the README's picture of the main window: opens a graph file through the
-// "Otevri" command, as a user would, finds its shortest spanning tree on the "Najdi"
-// tab and saves the window as a PNG. Usage: make_screenshot FILE.grf OUT.png
+// Takes the README's pictures: opens a graph file through the "Otevri" command, as a
+// user would, finds its shortest spanning tree on the "Najdi" tab and saves the main
+// window as a PNG; with a third name, also runs Kruskal on the "Simulace" tab without
+// message boxes and saves the step window on a step in the middle of the run.
+// Usage: make_screenshot FILE.grf OUT.png [STEPS.png]
 // Runs headless on Qt's offscreen platform unless QT_QPA_PLATFORM says otherwise.
 #include "Trivex.h"
 #include "platform/Forms.h"
 #include "windows/main.h"
+#include "windows/prubeh.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QListWidget>
 #include <QPixmap>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWindow>
 
@@ -26,15 +34,35 @@ bool CekejNaZobrazeni(QWidget* okno) {
   return false;
 }
 
+// Kruskal narrated without boxes, the step window on the middle row with numbers and lengths.
+bool VyfotPrubeh(const QString& obrazek) {
+  Form1->findChild<QAction*>(QStringLiteral("ActionBezZprav"))->setChecked(true);
+  Form1->TabControl1->SetTabIndex(2);
+  Form1->TabControl1Change();
+  Form1->Button6->click();
+  TFormPrubeh* prubeh = nullptr;
+  for (QWidget* okno : QApplication::topLevelWidgets())
+    if (auto* p = dynamic_cast<TFormPrubeh*>(okno)) prubeh = p;
+  if (!prubeh || !CekejNaZobrazeni(prubeh)) return false;
+  prubeh->resize(900, 680);
+  prubeh->Vyber(prubeh->ListKroky->count() / 2);
+  QApplication::processEvents();
+  return prubeh->grab().save(obrazek, "PNG");
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (argc != 3) {
-    std::cerr << "usage: make_screenshot FILE.grf OUT.png\n";
+  if (argc != 3 && argc != 4) {
+    std::cerr << "usage: make_screenshot FILE.grf OUT.png [STEPS.png]\n";
     return 2;
   }
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  // The classroom choices of whoever runs the tool must not show in the pictures.
+  QStandardPaths::setTestModeEnabled(true);
+  const QTemporaryDir nastaveni;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, nastaveni.path());
   const QString soubor = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
   const QString obrazek = QString::fromLocal8Bit(argv[2]);
 
@@ -70,10 +98,11 @@ int main(int argc, char* argv[]) {
   Form1->Button7->click();
   QApplication::processEvents();
 
-  const bool ulozeno = Form1->grab().save(obrazek, "PNG");
+  bool ulozeno = Form1->grab().save(obrazek, "PNG");
+  if (ulozeno && argc == 4) ulozeno = VyfotPrubeh(QString::fromLocal8Bit(argv[3]));
   Application->FreeForms();
   if (!ulozeno) {
-    std::cerr << "make_screenshot: cannot write " << argv[2] << '\n';
+    std::cerr << "make_screenshot: cannot write " << argv[argc - 1] << '\n';
     return 1;
   }
   return 0;

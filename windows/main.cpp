@@ -4,6 +4,7 @@
 
 #include "Trivex.h"
 #include "algorithms/UMetody.h"
+#include "classroom/Trida.h"
 #include "drawing/PUVykresli.h"
 #include "files/USoubor.h"
 #include "files/ukontrola.h"
@@ -103,6 +104,7 @@ void CreateForms() {
   Application->CreateForm(Form7);
   Application->CreateForm(FormXY);
   Application->CreateForm(Form2);
+  PripojTridu(Form1);  // classroom layer: canvas menu, labels, step window (classroom/Trida.h)
 }
 
 TForm1::TForm1() : TForm("TForm1", "Trivex", 135, 0, 870, 780) {

@@ -16,6 +16,9 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -98,6 +101,10 @@ void WriteBytes(const QString& path, const std::string& bytes) {
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  // Remembered choices (QSettings) are this run's own, never the user's nor another test's.
+  QStandardPaths::setTestModeEnabled(true);
+  const QTemporaryDir settings;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
   Application->Initialize();
   ::testing::InitGoogleTest(&argc, argv);
   const int result = RUN_ALL_TESTS();

@@ -1,0 +1,253 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
+// The layer's handlers are not the program's commands: they run outside Invoke, so saving
+// or copying a picture never replaces the narration the class is looking at, and their
+// errors come in boxes of their own that the no-boxes mode does not hide.
+#include "classroom/Trida.h"
+
+#include "classroom/Obraz.h"
+#include "model/UGraf.h"
+#include "platform/Dialogs.h"
+#include "platform/SysUtils.h"
+#include "windows/main.h"
+#include "windows/prubeh.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHelpEvent>
+#include <QMenu>
+#include <QPainter>
+#include <QScreen>
+#include <QSettings>
+#include <QShortcut>
+#include <QToolTip>
+
+#include <cmath>
+#include <memory>
+
+namespace {
+
+constexpr double kDosahTecky = 5.0;
+constexpr double kDosahHrany = 4.0;
+
+double Vzdalenost(QPointF a, QPointF b) {
+  return std::hypot(a.x() - b.x(), a.y() - b.y());
+}
+
+double VzdalenostOdUsecky(QPointF p, QPointF a, QPointF b) {
+  const QPointF ab = b - a;
+  const double delka2 = ab.x() * ab.x() + ab.y() * ab.y();
+  if (delka2 == 0.0) return Vzdalenost(p, a);
+  const double t = std::clamp(((p.x() - a.x()) * ab.x() + (p.y() - a.y()) * ab.y()) / delka2, 0.0, 1.0);
+  return Vzdalenost(p, a + ab * t);
+}
+
+class TTrida : public QObject {
+public:
+  explicit TTrida(TForm1* okno);
+  ~TTrida() override;
+
+protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+  struct TVolba {
+    QAction*& akce;
+    const char* jmeno;
+    const char* text;
+    QKeySequence klavesa;
+    const char* klic;  // the remembered choice; none for a command
+  };
+
+  TPrekryvy Prekryvy() const { return {cisla->isChecked(), delky->isChecked()}; }
+  QRect PlatnoNaObrazovce() const;
+  void UkazPrubeh(int radek);
+  void UlozObrazek();
+  void UmistiBox(QWidget* box) const;
+
+  TForm1* okno;
+  QAction* cisla = nullptr;
+  QAction* delky = nullptr;
+  QAction* prubeh = nullptr;
+  QAction* bezZprav = nullptr;
+  QAction* uloz = nullptr;
+  QAction* kopiruj = nullptr;
+  QMenu* menu;
+  std::unique_ptr<TFormPrubeh> okenkoPrubehu;
+};
+
+TTrida::TTrida(TForm1* o) : QObject(o), okno(o), menu(new QMenu(o->Image1)), okenkoPrubehu(std::make_unique<TFormPrubeh>()) {
+  menu->setObjectName(QStringLiteral("MenuPlatna"));
+  const TVolba volby[] = {
+      {cisla, "ActionCisla", "Čísla vrcholů", QKeySequence(Qt::Key_F2), "Trida/CislaVrcholu"},
+      {delky, "ActionDelky", "Délky hran", QKeySequence(Qt::Key_F3), "Trida/DelkyHran"},
+      {prubeh, "ActionPrubeh", "Průběh výkladu…", QKeySequence(Qt::Key_F4), nullptr},
+      {bezZprav, "ActionBezZprav", "Výklad bez oken se zprávami", QKeySequence(), "Trida/BezZprav"},
+      {uloz, "ActionUlozObrazek", "Uložit obrázek…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), nullptr},
+      {kopiruj, "ActionKopirujObrazek", "Kopírovat obrázek", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), nullptr},
+  };
+  const auto nastaveni = NastaveniTridy();
+  for (const TVolba& v : volby) {
+    v.akce = new QAction(QString::fromUtf8(v.text), okno);
+    v.akce->setObjectName(QString::fromLatin1(v.jmeno));
+    v.akce->setShortcut(v.klavesa);
+    v.akce->setShortcutContext(Qt::WindowShortcut);
+    okno->addAction(v.akce);
+    menu->addAction(v.akce);
+    if (v.akce == bezZprav || v.akce == prubeh) menu->addSeparator();
+    if (!v.klic) continue;
+    v.akce->setCheckable(true);
+    v.akce->setChecked(nastaveni->value(QString::fromLatin1(v.klic), false).toBool());
+    const QString klic = QString::fromLatin1(v.klic);
+    connect(v.akce, &QAction::toggled, this, [klic](bool zapnuto) { NastaveniTridy()->setValue(klic, zapnuto); });
+  }
+  connect(cisla, &QAction::toggled, okno->Image1, [this] { okno->Image1->update(); });
+  connect(delky, &QAction::toggled, okno->Image1, [this] { okno->Image1->update(); });
+  connect(prubeh, &QAction::triggered, this, [this] { UkazPrubeh(-1); });
+  connect(bezZprav, &QAction::toggled, this, [](bool zapnuto) { SetMessageBoxesShown(!zapnuto); });
+  SetMessageBoxesShown(!bezZprav->isChecked());
+  connect(uloz, &QAction::triggered, this, [this] { UlozObrazek(); });
+  connect(kopiruj, &QAction::triggered, this, [this] { QGuiApplication::clipboard()->setImage(ObrazPlatna(Prekryvy())); });
+
+  // The right button, the menu key and Shift+F10 open the same menu.
+  okno->Image1->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(okno->Image1, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& bod) { menu->popup(okno->Image1->mapToGlobal(bod)); });
+  for (const QKeySequence& klavesa : {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)}) {
+    auto* zkratka = new QShortcut(klavesa, okno);
+    connect(zkratka, &QShortcut::activated, this, [this] {
+      menu->popup(okno->Image1->mapToGlobal(okno->Image1->rect().center()));
+    });
+  }
+  okno->Image1->setToolTip(QStringLiteral("Pravé tlačítko myši otevře nabídku plátna: čísla vrcholů, délky hran, "
+                                          "průběh výkladu, uložení obrázku."));
+  okno->Image1->installEventFilter(this);
+  // The step window may be the active one while the class looks at the canvas.
+  okno->Image1->setAttribute(Qt::WA_AlwaysShowToolTips);
+  okno->Image1->OnPaintOver = [this](QPainter& painter) {
+    const std::vector<TOperace>& obraz = Zaznamnik().Obraz();
+    KresliPopisky(painter, obraz, obraz.size(), 1.0, Prekryvy());
+  };
+
+  // The output line's last text at the end of a command is its result row; another path
+  // in the path box (a graph opened or created) makes the old narration meaningless.
+  connect(okno->Memo1, &QPlainTextEdit::textChanged, this,
+          [this] { Zaznamnik().VystupniRadek(FromQt(okno->Memo1->toPlainText())); });
+  connect(okno->Edit1, &QLineEdit::textChanged, this, [] { Zaznamnik().SmazVyklad(); });
+  Zaznamnik().PriZmeneVykladu = [this] { okenkoPrubehu->Obnov(); };
+  Zaznamnik().PoPrikazu = [this](bool zpravy) {
+    if (bezZprav->isChecked() && zpravy) UkazPrubeh(0);
+  };
+  SetBoxPlacement([this](QWidget* box) { UmistiBox(box); });
+}
+
+// The main window deletes its children in creation order: Image1, with its paint hook, is
+// gone by now.
+TTrida::~TTrida() {
+  Zaznamnik().PriZmeneVykladu = nullptr;
+  Zaznamnik().PoPrikazu = nullptr;
+  SetBoxPlacement(nullptr);
+  SetMessageBoxesShown(true);
+}
+
+QRect TTrida::PlatnoNaObrazovce() const {
+  return QRect(okno->Image1->mapToGlobal(QPoint(0, 0)), okno->Image1->size());
+}
+
+// The class keeps seeing the canvas and the output line under it.
+void TTrida::UkazPrubeh(int radek) {
+  QRect chranene = PlatnoNaObrazovce();
+  if (okno->Memo1->isVisible())
+    chranene = chranene.united(QRect(okno->Memo1->mapToGlobal(QPoint(0, 0)), okno->Memo1->size()));
+  okenkoPrubehu->Ukaz(okno, chranene, radek);
+}
+
+void TTrida::UlozObrazek() {
+  const QString cesta = VyberSouborObrazku(okno, QStringLiteral("Uložit obrázek plátna"));
+  if (cesta.isEmpty()) return;
+  const QString chyba = UlozObrazPlatna(cesta, Prekryvy());
+  if (!chyba.isEmpty()) UkazChybuTridy(okno, chyba);
+}
+
+// Beside the canvas (over the command buttons, or outside the main window), never over it
+// when the screen leaves room; otherwise where the window system puts boxes.
+void TTrida::UmistiBox(QWidget* box) const {
+  if (!okno->isVisible() || !okno->screen()) return;
+  const QRect obrazovka = okno->screen()->availableGeometry();
+  const QRect platno = PlatnoNaObrazovce();
+  // The frame the window system adds, as the main window has it (none before it is mapped).
+  const QMargins ramecek = okno->frameGeometry().size() != okno->size()
+                               ? QMargins(okno->geometry().left() - okno->frameGeometry().left(),
+                                          okno->geometry().top() - okno->frameGeometry().top(),
+                                          okno->frameGeometry().right() - okno->geometry().right(),
+                                          okno->frameGeometry().bottom() - okno->geometry().bottom())
+                               : QMargins();
+  const QSize s = box->size().grownBy(ramecek);
+  const int mezera = 12;
+  const QPoint kandidati[] = {
+      {platno.right() + 1 + mezera, platno.top()},
+      {platno.left(), platno.bottom() + 1 + mezera},
+      {platno.left() - mezera - s.width(), platno.top()},
+      {platno.left(), platno.top() - mezera - s.height()},
+      {platno.right() + 1 + mezera, obrazovka.bottom() - s.height()},
+  };
+  for (const QPoint& k : kandidati) {
+    const QRect r(k, s);
+    if (!obrazovka.contains(r) || r.intersects(platno)) continue;
+    box->move(k);  // the frame's top left, as move() takes it
+    return;
+  }
+}
+
+bool TTrida::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != okno->Image1 || event->type() != QEvent::ToolTip) return false;
+  const auto* pomoc = static_cast<QHelpEvent*>(event);
+  const QString popis = PopisMista(Zaznamnik().Obraz(), pomoc->pos());
+  if (popis.isEmpty()) return false;  // the menu hint
+  QToolTip::showText(pomoc->globalPos(), popis, okno->Image1);
+  return true;
+}
+
+}  // namespace
+
+void PripojTridu(TForm1* okno) {
+  new TTrida(okno);
+}
+
+QString PopisMista(const std::vector<TOperace>& obraz, QPoint bod) {
+  const QPointF p(bod.x() + 0.5, bod.y() + 0.5);
+  const TOperace* nejblizsi = nullptr;
+  double nejmene = kDosahTecky;
+  for (const TOperace& o : obraz) {
+    if (o.kresleni.druh != TKresleni::Vrchol || !o.u) continue;
+    const double d = Vzdalenost(p, QPointF(o.kresleni.x1, o.kresleni.y1));
+    if (d <= nejmene) nejmene = d, nejblizsi = &o;
+  }
+  if (nejblizsi) {
+    const std::uint8_t v = nejblizsi->u;
+    if (v > graf.GetPocet()) return QString();
+    int stupen = 0;
+    for (std::uint8_t j = 1; j <= graf.GetPocet(); ++j)
+      stupen += j != v && graf.GetHrana(std::max(j, v), std::min(j, v)) != 0.0;
+    QString popis = QStringLiteral("Vrchol %1 · hodnota %2 · stupeň %3")
+                        .arg(v)
+                        .arg(QString::fromStdString(FloatToStr(graf.GetHodnota(v))))
+                        .arg(stupen);
+    const QString komentar = ToQt(graf.GetText(v)).trimmed();
+    if (!komentar.isEmpty()) popis += QStringLiteral(" · ") + komentar;
+    return popis;
+  }
+  nejmene = kDosahHrany;
+  for (const TOperace& o : obraz) {
+    if (o.kresleni.druh != TKresleni::Hrana || !o.u || !o.v) continue;
+    const double d = VzdalenostOdUsecky(p, QPointF(o.kresleni.x1 + 0.5, o.kresleni.y1 + 0.5),
+                                        QPointF(o.kresleni.x2 + 0.5, o.kresleni.y2 + 0.5));
+    if (d <= nejmene) nejmene = d, nejblizsi = &o;
+  }
+  if (!nejblizsi) return QString();
+  return QStringLiteral("Hrana %1 – %2 · délka %3")
+      .arg(nejblizsi->u)
+      .arg(nejblizsi->v)
+      .arg(QString::fromStdString(FloatToStr(nejblizsi->delka)));
+}
