@@ -181,7 +181,7 @@ QString Napoveda() {
     QString vlevo = jmena.join(QStringLiteral(", "));
     if (v.hodnota) vlevo += QLatin1Char(' ') + QString::fromLatin1(v.hodnota);
     text += Radek(vlevo, QString::fromLatin1(v.cesky));
-    text += Radek(QString(), QString::fromLatin1(v.anglicky));
+    text += Radek(QString(), QStringLiteral("(%1)").arg(QString::fromLatin1(v.anglicky)));
   }
   text += QStringLiteral("\nPrikazy (PRIKAZ) / Commands:\n");
   for (std::size_t i = 0; i < std::size(kPrikazy); ++i)
@@ -193,7 +193,7 @@ QString Napoveda() {
       "  .graphml              GraphML (networkx.read_graphml)\n"
       "  .dot                  Graphviz DOT (dot -Tsvg, neato -n)\n"
       "  .tex                  obrazek TikZ / a standalone TikZ picture\n"
-      "  .txt                  seznam hran 'u v delka' / edge list (networkx.read_weighted_edgelist)\n"
+      "  .txt                  seznam hran 'u v delka' / edge list\n"
       "  .png, .svg            platno 569 x 361 / the canvas\n"
       "--import cte .graphml, .dot a .txt, nejvyse 15 vrcholu; bez poloh je rozmisti Graphviz.\n"
       "--import reads .graphml, .dot and .txt, at most 15 vertices; Graphviz lays out a\n"
@@ -205,9 +205,14 @@ QString Napoveda() {
       "                        opened, read or written\n\n"
       "Examples:\n"
       "  trivex --run kruskal graf.grf\n"
+      "                        hlaseni Kruskalova postupu a delka kostry\n"
+      "                        (Kruskal's steps and the length of the tree)\n"
       "  trivex --run kostra graf.grf --export kostra.png --cisla --delky\n"
-      "  trivex --export graf.graphml graf.grf\n"
-      "  trivex --import graf.graphml graf.grf\n");
+      "                        obrazek nejkratsi kostry s cisly a delkami\n"
+      "                        (a picture of the shortest spanning tree, numbered)\n"
+      "  trivex --import graf.graphml graf.grf\n"
+      "                        graf z networkx nebo jineho programu\n"
+      "                        (a graph from networkx or another program)\n");
   return text;
 }
 
