@@ -28,7 +28,7 @@ QString& ZpravyGraphvizu() {
 }
 
 int ZachytZpravu(char* text) {
-  ZpravyGraphvizu() += QString::fromUtf8(text).trimmed() + QLatin1Char(' ');
+  ZpravyGraphvizu() += QString::fromUtf8(text);
   return 0;
 }
 
@@ -52,6 +52,14 @@ std::optional<QString> Atribut(void* objekt, const char* jmeno) {
   return QString::fromUtf8(hodnota);
 }
 
+// The reader turns \" into a quote but keeps a doubled backslash doubled; texts are
+// written with backslashes doubled, as Graphviz's own labels take them.
+std::optional<QString> Text(void* objekt, const char* jmeno) {
+  std::optional<QString> text = Atribut(objekt, jmeno);
+  if (text) text->replace(QLatin1String("\\\\"), QLatin1String("\\"));
+  return text;
+}
+
 bool MaAtributVrcholu(Agraph_t* g, const char* jmeno) {
   char nazev[32];
   qstrncpy(nazev, jmeno, sizeof nazev);
@@ -64,7 +72,7 @@ QString CtiDot(const QByteArray& data, tciziGraf& g) {
   const tzachyceni zachyceni;
   const tgrafGraphvizu graf(agmemread(data.constData()));
   if (!graf) {
-    const QString proc = ZpravyGraphvizu().trimmed();
+    const QString proc = ZpravyGraphvizu().simplified();
     return proc.isEmpty() ? QStringLiteral("soubor neobsahuje graf DOT") : QStringLiteral("neplatny DOT: ") + proc;
   }
   Agraph_t* G = graf.get();
@@ -77,8 +85,8 @@ QString CtiDot(const QByteArray& data, tciziGraf& g) {
     tciziVrchol v;
     v.jmeno = QString::fromUtf8(agnameof(n));
     if (komentare) {
-      v.popis = Atribut(n, "komentar").value_or(QString());
-    } else if (const auto label = Atribut(n, "label"); label && *label != QLatin1String("\\N")) {
+      v.popis = Text(n, "komentar").value_or(QString());
+    } else if (const auto label = Text(n, "label"); label && *label != QLatin1String("\\N")) {
       v.popis = label;
     }
     v.hodnota = Atribut(n, "hodnota");
@@ -114,7 +122,7 @@ QString RozmistiGraf(tnovyGraf& novy) {
       if (novy.delky[std::size_t(i)][std::size_t(j)] != 0.0)
         agedge(graf.get(), uzly[std::size_t(i)], uzly[std::size_t(j)], nullptr, 1);
   if (gvLayout(gvc.get(), graf.get(), "neato") != 0)
-    return QStringLiteral("Graphviz nedokazal graf rozmistit: ") + ZpravyGraphvizu().trimmed();
+    return QStringLiteral("Graphviz nedokazal graf rozmistit: ") + ZpravyGraphvizu().simplified();
   novy.x.clear();
   novy.y.clear();
   for (int i = 1; i <= novy.n; ++i) {

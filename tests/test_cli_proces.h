@@ -74,7 +74,7 @@ inline std::vector<GrafTestu> GrafyTestu() {
       grafy[g].vrcholy.push_back(NaElipse(k, pocty[g], k == 1 ? "P\xF8\xEDli\x9A \"\\ \x9Eluou\x9Dk\xFD k\xF9\xF2" : "", k * 0.5));
   for (int k = 1; k <= 15; ++k) grafy[4].hrany.push_back({k, k % 15 + 1, double(k % 4 + 1)});
   for (int k = 1; k <= 13; k += 3) grafy[4].hrany.push_back({k, k + 2, 2.5});
-  grafy[2].vrcholy.back().text = "osamely";
+  grafy[2].vrcholy.back().text = "osamely \\";  // a backslash right before the line end
   return grafy;
 }
 
