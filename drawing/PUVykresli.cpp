@@ -7,12 +7,25 @@
 #include <algorithm>
 #include <cassert>
 #include <climits>
+#include <utility>
 
 std::array<TColor, 12> paleta{};
 
 namespace {
 
 TCanvas* platno = nullptr;
+
+// A function-local static, so that an observer set during static initialisation stays.
+TPozorovatelKresleni& Pozorovatel() {
+  static TPozorovatelKresleni pozorovatel;
+  return pozorovatel;
+}
+
+// The observer sees the operation even when there is no canvas to draw it on.
+void Kresli(const TKresleni& kresleni) {
+  if (Pozorovatel()) Pozorovatel()(kresleni);
+  if (platno) Nakresli(*platno, kresleni);
+}
 
 // A dot's bounding box reaches 2 pixels past the vertex; far outside the 32-bit
 // range it is clamped, which changes nothing that could be seen.
@@ -30,33 +43,50 @@ TCanvas* Platno() {
   return platno;
 }
 
+TPozorovatelKresleni NastavPozorovateleKresleni(TPozorovatelKresleni pozorovatel) {
+  TPozorovatelKresleni predchozi = std::move(Pozorovatel());
+  Pozorovatel() = std::move(pozorovatel);
+  return predchozi;
+}
+
 void NastavBarvy() {
   paleta = {clBlack, clPurple, clTeal, clGreen, clYellow, clNavy,
             clGray,  clOlive,  clMaroon, clRed,  clSilver, clBlue};
 }
 
+void Nakresli(TCanvas& p, const TKresleni& kresleni) {
+  switch (kresleni.druh) {
+    case TKresleni::Smazani:
+      p.Pen.Color = clGray;
+      p.Brush.Color = clWhite;
+      p.Rectangle(0, 0, kSirkaPlatna, kVyskaPlatna);
+      p.Brush.Color = clBlack;
+      return;
+    case TKresleni::Vrchol:
+      p.Brush.Color = kresleni.barva;
+      p.Pen.Color = kresleni.barva;
+      p.Ellipse(Posun(kresleni.x1, -2), Posun(kresleni.y1, -2), Posun(kresleni.x1, 2), Posun(kresleni.y1, 2));
+      return;
+    case TKresleni::Hrana:
+      p.Pen.Color = kresleni.barva;
+      p.Brush.Color = kresleni.barva;
+      p.MoveTo(kresleni.x1, kresleni.y1);
+      p.LineTo(kresleni.x2, kresleni.y2);
+      return;
+  }
+}
+
 void SmazPlatno() {
   NastavBarvy();
-  if (!platno) return;
-  platno->Pen.Color = clGray;
-  platno->Brush.Color = clWhite;
-  platno->Rectangle(0, 0, kSirkaPlatna, kVyskaPlatna);
-  platno->Brush.Color = clBlack;
+  Kresli({TKresleni::Smazani, 0, 0, kSirkaPlatna, kVyskaPlatna, clWhite});
 }
 
 void VykresliVrchol(std::int32_t x, std::int32_t y, TColor c) {
-  if (!platno) return;
-  platno->Brush.Color = c;
-  platno->Pen.Color = c;
-  platno->Ellipse(Posun(x, -2), Posun(y, -2), Posun(x, 2), Posun(y, 2));
+  Kresli({TKresleni::Vrchol, x, y, x, y, c});
 }
 
 void VykresliHranu(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, TColor c) {
-  if (!platno) return;
-  platno->Pen.Color = c;
-  platno->Brush.Color = c;
-  platno->MoveTo(x1, y1);
-  platno->LineTo(x2, y2);
+  Kresli({TKresleni::Hrana, x1, y1, x2, y2, c});
 }
 
 void VykresliGraf(TColor v, TColor h) {

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 constexpr int kSirkaPlatna = 569;
 constexpr int kVyskaPlatna = 361;
@@ -22,3 +23,19 @@ void SmazPlatno();
 void VykresliVrchol(std::int32_t x, std::int32_t y, TColor c);
 void VykresliHranu(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, TColor c);
 void VykresliGraf(TColor v, TColor h);
+
+// One drawing operation as it reaches the canvas: a clear, a vertex's dot at (x1, y1)
+// or an edge from (x1, y1) to (x2, y2), in colour barva.
+struct TKresleni {
+  enum TDruh : std::uint8_t { Smazani, Vrchol, Hrana };
+  TDruh druh = Smazani;
+  std::int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+  TColor barva = clWhite;
+};
+// Draws one operation on the canvas given, exactly as the operations above draw it on
+// theirs (a recorded picture is replayed through it).
+void Nakresli(TCanvas& platno, const TKresleni& kresleni);
+// Sees every operation above, with or without a canvas, before it is drawn (the
+// classroom's recorder). Returns the previous observer; an empty one sees nothing.
+using TPozorovatelKresleni = std::function<void(const TKresleni&)>;
+TPozorovatelKresleni NastavPozorovateleKresleni(TPozorovatelKresleni pozorovatel);

@@ -175,4 +175,5 @@ void TImage::paintEvent(QPaintEvent*) {
   const QImage picture(reinterpret_cast<const uchar*>(canvas.Bits()), canvas.Width(), canvas.Height(),
                        QImage::Format_RGB32);
   painter.drawImage(0, 0, picture);
+  if (OnPaintOver) OnPaintOver(painter);
 }

@@ -12,10 +12,12 @@
 #include <QPushButton>
 #include <QTabBar>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 class QFocusEvent;
+class QPainter;
 class QPaintEvent;
 
 // Visibility as the control's own flag, whether or not its window is shown.
@@ -102,6 +104,9 @@ public:
   TImage(QWidget* owner, const char* name, int left, int top, int width, int height);
 
   TCanvas* GetCanvas() { return &canvas; }
+  // Paints over the canvas once it is painted (the classroom's labels); the canvas's own
+  // pixels stay as drawn.
+  std::function<void(QPainter&)> OnPaintOver;
 
 protected:
   void paintEvent(QPaintEvent* event) override;

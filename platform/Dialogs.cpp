@@ -6,6 +6,7 @@
 #include "platform/Forms.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPointer>
@@ -16,6 +17,37 @@ TMessageHandler& Handler() {
   static TMessageHandler handler;
   return handler;
 }
+
+// Function-local statics, so that what is set during static initialisation stays.
+TMessageHandler& Observer() {
+  static TMessageHandler observer;
+  return observer;
+}
+
+TBoxPlacement& Placement() {
+  static TBoxPlacement placement;
+  return placement;
+}
+
+TCommandObserver& CommandObserver() {
+  static TCommandObserver observer;
+  return observer;
+}
+
+bool boxesShown = true;
+int commandDepth = 0;
+
+// A box has its size only once it is being shown, and is not yet on screen then.
+class PlaceOnShow : public QObject {
+public:
+  using QObject::QObject;
+
+protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show && Placement()) Placement()(static_cast<QWidget*>(watched));
+    return false;
+  }
+};
 
 // Runs a modal dialog, then makes the window it covered active again at once, not later
 // as a desktop's window manager would (a headless platform never does): a focus move
@@ -35,13 +67,17 @@ int RunModal(QDialog& dialog, QWidget* owner) {
 }  // namespace
 
 void ShowMessage(const std::string& text) {
+  if (Observer()) Observer()(text);
   if (Handler()) {
     Handler()(text);
     return;
   }
+  if (!boxesShown) return;
   QWidget* owner = QApplication::activeWindow();
   QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Trivex"), ToQt(text), QMessageBox::Ok, owner);
   box.setTextFormat(Qt::PlainText);
+  PlaceOnShow placeOnShow;
+  box.installEventFilter(&placeOnShow);
   RunModal(box, owner);
 }
 
@@ -49,6 +85,36 @@ TMessageHandler SetMessageHandler(TMessageHandler handler) {
   TMessageHandler previous = std::move(Handler());
   Handler() = std::move(handler);
   return previous;
+}
+
+TMessageHandler SetMessageObserver(TMessageHandler observer) {
+  TMessageHandler previous = std::move(Observer());
+  Observer() = std::move(observer);
+  return previous;
+}
+
+void SetMessageBoxesShown(bool shown) {
+  boxesShown = shown;
+}
+
+TBoxPlacement SetBoxPlacement(TBoxPlacement placement) {
+  TBoxPlacement previous = std::move(Placement());
+  Placement() = std::move(placement);
+  return previous;
+}
+
+TCommandObserver SetCommandObserver(TCommandObserver observer) {
+  TCommandObserver previous = std::move(CommandObserver());
+  CommandObserver() = std::move(observer);
+  return previous;
+}
+
+TCommand::TCommand() {
+  if (commandDepth++ == 0 && CommandObserver()) CommandObserver()(true);
+}
+
+TCommand::~TCommand() {
+  if (--commandDepth == 0 && CommandObserver()) CommandObserver()(false);
 }
 
 TFileDialog::TFileDialog(QWidget* owner, bool save) : dialog(std::make_unique<QFileDialog>(owner)) {

@@ -28,6 +28,7 @@ std::string FromQt(const QString& text) {
 
 void Invoke(const TNotifyEvent& handler) {
   if (!handler) return;
+  const TCommand command;  // the narration's observers hear where a command starts and ends
   try {
     handler();
   } catch (const std::exception& error) {
