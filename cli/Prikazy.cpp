@@ -7,6 +7,7 @@
 #include "cli/Prikazy.h"
 
 #include "Trivex.h"
+#include "classroom/Obraz.h"
 #include "cli/Volby.h"
 #include "drawing/PUVykresli.h"
 #include "exchange/Import.h"
@@ -52,8 +53,12 @@ QString Export(const TVolby& volby) {
   if (pripona == QLatin1String("graphml")) return ZapisSoubor(volby.cil, GraphML());
   if (pripona == QLatin1String("dot")) return ZapisSoubor(volby.cil, Dot());
   if (pripona == QLatin1String("txt")) return ZapisSoubor(volby.cil, SeznamHran());
-  if (pripona == QLatin1String("tex")) return ZapisSoubor(volby.cil, TikZ(TBarvyHran()));
-  return QStringLiteral("%1: obrazek zatim zapsat nelze").arg(volby.cil);
+  if (pripona == QLatin1String("tex")) {
+    TBarvyHran barvy;
+    for (const TNakreslenaHrana& h : NakresleneHrany()) barvy[{h.u, h.v}] = h.barva;
+    return ZapisSoubor(volby.cil, TikZ(barvy));
+  }
+  return UlozObrazPlatna(volby.cil, TPrekryvy{volby.cisla, volby.delky});
 }
 
 // The offscreen platform reports what it cannot do for windows nobody sees; such notes

@@ -135,7 +135,7 @@ QByteArray TikZ(const TBarvyHran& barvy) {
   });
 
   QByteArray obsah =
-      "% Trivex: the graph as drawn on the canvas, 569 x 361 points scaled to 14.2 x 9 cm.\n"
+      "% Trivex: the graph as drawn on the canvas of 569 x 361 pixels, here 14.2 x 9 cm.\n"
       "\\documentclass[tikz,border=2mm]{standalone}\n"
       "\\begin{document}\n"
       "\\begin{tikzpicture}[x=0.025cm,y=-0.025cm]\n";

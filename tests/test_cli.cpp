@@ -7,6 +7,7 @@
 #include "platform/Cp1250.h"
 
 #include <QFile>
+#include <QImage>
 
 class CommandLine : public ProgramWindow {
 protected:
@@ -136,4 +137,50 @@ TEST_F(CommandLine, ManualPageIsTheOneMadeFromTheHelp) {
   ASSERT_EQ(0, v.kod) << v.err;
   EXPECT_EQ(ReadBytes(TRIVEX_ZDROJE "/packaging/trivex.1"), ReadBytes(stranka))
       << "run scripts/make-manpage.sh after changing the help";
+}
+
+TEST_F(CommandLine, PicturesShowTheCanvasAfterTheRunAndTikZItsTree) {
+  const GrafTestu g = GrafyTestu()[1];  // five vertices, connected: a tree of four edges
+  const QString cesta = Graf(g);
+  const struct {
+    const char* nazev;
+    const char* prikaz;  // nullptr: no --run, the picture after opening
+    int zalozka;
+    TButton* TForm1::*tlacitko;
+    bool cisla;
+  } radky[] = {
+      {"after opening", nullptr, -1, nullptr, false},
+      {"after Kruskal", "kruskal", 2, &TForm1::Button6, false},
+      {"after the colours", "obarvi", -1, &TForm1::Button10, false},
+      {"numbers over the canvas", "kostra", 1, &TForm1::Button7, true},
+  };
+  for (const auto& r : radky) {
+    SCOPED_TRACE(r.nazev);
+    FreeProgramWindows();
+    CreateProgramWindows();
+    ShowActive(Form1);
+    Otevri(cesta);
+    if (r.zalozka >= 0) Zalozka(r.zalozka);
+    if (r.tlacitko) Klikni(Form1->*r.tlacitko);
+
+    QStringList args{"--export", Soubor("obraz.png"), cesta};
+    if (r.prikaz) args << "--run" << r.prikaz;
+    if (r.cisla) args << "--cisla";
+    ASSERT_EQ(0, Trivex(args).kod);
+    const QImage obraz(Soubor("obraz.png"));
+    ASSERT_EQ(QSize(kSirkaPlatna, kVyskaPlatna), obraz.size());
+    int jinak = 0;
+    for (int y = 0; y < kVyskaPlatna; ++y)
+      for (int x = 0; x < kSirkaPlatna; ++x) {
+        const QRgb p = obraz.pixel(x, y);
+        jinak += RGB(qRed(p), qGreen(p), qBlue(p)) != Bod(x, y);
+      }
+    EXPECT_EQ(r.cisla, jinak > 0) << jinak << " pixels differ from the window's canvas";
+  }
+  // The TikZ picture is the graph as drawn: the tree in the program's maroon, the rest silver.
+  ASSERT_EQ(0, Trivex({"--run", "kostra", cesta, "--export", Soubor("kostra.tex")}).kod);
+  const QString tex = QString::fromStdString(ReadBytes(Soubor("kostra.tex")));
+  EXPECT_EQ(4, tex.count(QStringLiteral("\\draw[trivex000080]")));
+  EXPECT_EQ(1, tex.count(QStringLiteral("\\draw[trivexc0c0c0]")));
+  EXPECT_EQ(5, tex.count(QStringLiteral("circle (2pt)")));
 }
