@@ -11,7 +11,6 @@
 
 #include <QHash>
 #include <QRegularExpression>
-#include <QSet>
 #include <QXmlStreamReader>
 
 #include <algorithm>
@@ -24,10 +23,6 @@ namespace {
 constexpr double kOkraj = 20.0;  // margin that keeps dots and numbers off the outline
 constexpr int kSirka = kSirkaPlatna - 1;
 constexpr int kVyska = kVyskaPlatna - 1;
-
-QString PrilisMnoho() {
-  return QStringLiteral("graf ma vic nez %1 vrcholu, Trivex jich pojme nejvyse %1").arg(kNejviceVrcholu);
-}
 
 // The role of a GraphML data key, by its attr.name (case-insensitive).
 enum class troleKlice { zadna, hodnota, x, y, komentar, label, name, vaha };
@@ -50,8 +45,9 @@ struct tklic {
   std::optional<QString> vychozi;
 };
 
-// What a node's data said, before the label is chosen among komentar, label and name.
-struct tdataVrcholu {
+// What a node's or an edge's data said; a node's label is chosen among komentar, label
+// and name only once the keys' defaults are in.
+struct tdata {
   std::map<troleKlice, QString> hodnoty;
 };
 
@@ -62,6 +58,10 @@ bool JenCislo(const QString& jmeno) {
 }
 
 }  // namespace
+
+QString PrilisMnoho() {
+  return QStringLiteral("graf ma vic nez %1 vrcholu, Trivex jich pojme nejvyse %1").arg(kNejviceVrcholu);
+}
 
 std::optional<double> CisloZdroje(const QString& text) {
   QString t = text.trimmed();
@@ -78,18 +78,18 @@ QString CtiGraphML(const QByteArray& data, tciziGraf& g) {
   QXmlStreamReader xml(data);
   QHash<QString, tklic> klice;
   QHash<QString, int> uzly;  // node id -> index
-  std::vector<tdataVrcholu> dataVrcholu;
-  std::vector<tdataVrcholu> dataHran;
+  std::vector<tdata> dataVrcholu;
+  std::vector<tdata> dataHran;
   tklic* klic = nullptr;      // the key whose children are being read
-  tdataVrcholu* prvek = nullptr;  // the node or edge whose data are being read
-  int graf = 0;               // 1 inside the first graph, 2 after it
+  tdata* prvek = nullptr;  // the node or edge whose data are being read
+  int stav = 0;               // 1 inside the first graph, 2 after it
   int hloubka = 0;            // of elements inside the first graph
   bool koren = false;
 
   while (!xml.atEnd()) {
     const QXmlStreamReader::TokenType token = xml.readNext();
     if (token == QXmlStreamReader::EndElement) {
-      if (graf == 1 && --hloubka == 0) graf = 2;
+      if (stav == 1 && --hloubka == 0) stav = 2;
       if (xml.name() == QLatin1String("key")) klic = nullptr;
       if (xml.name() == QLatin1String("node") || xml.name() == QLatin1String("edge")) prvek = nullptr;
       continue;
@@ -102,7 +102,7 @@ QString CtiGraphML(const QByteArray& data, tciziGraf& g) {
       koren = true;
       continue;
     }
-    if (graf == 1) ++hloubka;
+    if (stav == 1) ++hloubka;
     if (jmeno == QLatin1String("key")) {
       klic = &klice[a.value(QLatin1String("id")).toString()];
       klic->role = RoleKlice(a.value(QLatin1String("for")).toString(), a.value(QLatin1String("attr.name")).toString());
@@ -110,18 +110,18 @@ QString CtiGraphML(const QByteArray& data, tciziGraf& g) {
     }
     if (jmeno == QLatin1String("default") && klic) {
       klic->vychozi = xml.readElementText(QXmlStreamReader::IncludeChildElements);
-      if (graf == 1) --hloubka;
+      if (stav == 1) --hloubka;
       continue;
     }
     if (jmeno == QLatin1String("graph")) {
-      if (graf == 1) return QStringLiteral("vnorene grafy GraphML Trivex neumi");
-      if (graf == 2) continue;
-      graf = 1;
+      if (stav == 1) return QStringLiteral("vnorene grafy GraphML Trivex neumi");
+      if (stav == 2) continue;
+      stav = 1;
       hloubka = 1;
       g.orientovany = a.value(QLatin1String("edgedefault")) == QLatin1String("directed");
       continue;
     }
-    if (graf != 1) continue;
+    if (stav != 1) continue;
     if (jmeno == QLatin1String("hyperedge")) return QStringLiteral("hyperhrany GraphML Trivex neumi");
     if (jmeno == QLatin1String("node") && hloubka == 2) {
       const QString id = a.value(QLatin1String("id")).toString();
@@ -149,22 +149,22 @@ QString CtiGraphML(const QByteArray& data, tciziGraf& g) {
   }
   if (xml.hasError())
     return QStringLiteral("neplatny GraphML na radku %1: %2").arg(xml.lineNumber()).arg(xml.errorString());
-  if (graf == 0) return QStringLiteral("soubor GraphML neobsahuje zadny graf");
+  if (stav == 0) return QStringLiteral("soubor GraphML neobsahuje zadny graf");
 
   // Keys with a default give it to every node or edge without data of their own.
   for (const tklic& k : klice) {
     if (!k.vychozi || k.role == troleKlice::zadna) continue;
     for (auto* seznam : {&dataVrcholu, &dataHran})
-      for (tdataVrcholu& d : *seznam) d.hodnoty.emplace(k.role, *k.vychozi);
+      for (tdata& d : *seznam) d.hodnoty.emplace(k.role, *k.vychozi);
   }
-  const auto vezmi = [](const tdataVrcholu& d, troleKlice role) -> std::optional<QString> {
+  const auto vezmi = [](const tdata& d, troleKlice role) -> std::optional<QString> {
     const auto it = d.hodnoty.find(role);
     if (it == d.hodnoty.end()) return std::nullopt;
     return it->second;
   };
   for (std::size_t i = 0; i < g.vrcholy.size(); ++i) {
     tciziVrchol& v = g.vrcholy[i];
-    const tdataVrcholu& d = dataVrcholu[i];
+    const tdata& d = dataVrcholu[i];
     v.hodnota = vezmi(d, troleKlice::hodnota);
     v.x = vezmi(d, troleKlice::x);
     v.y = vezmi(d, troleKlice::y);

@@ -38,6 +38,8 @@ struct tciziGraf {
 constexpr qint64 kNejvetsiZdroj = 16 * 1024 * 1024;
 // A source with more vertices is refused; the readers stop counting beyond it.
 constexpr int kNejviceVrcholu = 15;
+// The message of that refusal, the same for every format.
+QString PrilisMnoho();
 
 // Each reader fills g from the bytes of a source and returns an empty text, or a
 // clear Czech message (without the file's name) for a source it cannot read.

@@ -80,8 +80,7 @@ QString CtiDot(const QByteArray& data, tciziGraf& g) {
   g.osaYNahoru = true;
   const bool komentare = MaAtributVrcholu(G, "komentar");
   for (Agnode_t* n = agfstnode(G); n; n = agnxtnode(G, n)) {
-    if (int(g.vrcholy.size()) == kNejviceVrcholu)
-      return QStringLiteral("graf ma vic nez %1 vrcholu, Trivex jich pojme nejvyse %1").arg(kNejviceVrcholu);
+    if (int(g.vrcholy.size()) == kNejviceVrcholu) return PrilisMnoho();
     tciziVrchol v;
     v.jmeno = QString::fromUtf8(agnameof(n));
     if (komentare) {
@@ -108,7 +107,9 @@ QString CtiDot(const QByteArray& data, tciziGraf& g) {
 
 QString RozmistiGraf(tnovyGraf& novy) {
   const tzachyceni zachyceni;
-  const std::unique_ptr<GVC_t, int (*)(GVC_t*)> gvc(gvContext(), gvFreeContext);
+  // One context for the whole process: Graphviz 2.42 keeps text sizes in a cache that
+  // a freed context leaves pointing at freed memory, which a second layout would read.
+  static GVC_t* const gvc = gvContext();
   char jmeno[] = "trivex";
   const tgrafGraphvizu graf(agopen(jmeno, Agundirected, nullptr));
   if (!gvc || !graf) return QStringLiteral("Graphviz nelze spustit");
@@ -121,7 +122,7 @@ QString RozmistiGraf(tnovyGraf& novy) {
     for (int j = i + 1; j <= novy.n; ++j)
       if (novy.delky[std::size_t(i)][std::size_t(j)] != 0.0)
         agedge(graf.get(), uzly[std::size_t(i)], uzly[std::size_t(j)], nullptr, 1);
-  if (gvLayout(gvc.get(), graf.get(), "neato") != 0)
+  if (gvLayout(gvc, graf.get(), "neato") != 0)
     return QStringLiteral("Graphviz nedokazal graf rozmistit: ") + ZpravyGraphvizu().simplified();
   novy.x.clear();
   novy.y.clear();
@@ -129,7 +130,7 @@ QString RozmistiGraf(tnovyGraf& novy) {
     novy.x.push_back(ND_coord(uzly[std::size_t(i)]).x);
     novy.y.push_back(-ND_coord(uzly[std::size_t(i)]).y);  // Graphviz counts upwards
   }
-  gvFreeLayout(gvc.get(), graf.get());
+  gvFreeLayout(gvc, graf.get());
   VlozDoPlatna(novy.x, novy.y, true);
   return QString();
 }
