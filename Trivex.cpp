@@ -1,14 +1,19 @@
 // Trivex: starts the application, creates its windows and runs until the main
-// window closes. A graph file named as the only argument is opened at start.
+// window closes. A graph file named as the only argument is opened at start; the
+// options of the command line run without any window.
 #include "Trivex.h"
 
+#include "cli/Prikazy.h"
 #include "platform/Forms.h"
 #include "windows/main.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+  // Decided before any application object exists: help and version need no display.
+  if (const std::optional<int> kod = PrikazovaRadka(argc, argv)) return *kod;
   QApplication app(argc, argv);
+  // Qt's Czech translation: NactiPrekladQt(app) from platform/Preklad.h is called here.
   Application->Initialize();
   CreateForms();
   if (argc == 2) OtevriPriStartu(argv[1]);

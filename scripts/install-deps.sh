@@ -5,10 +5,12 @@ set -euo pipefail
 
 purpose="${1:-test}"
 packages=(cmake make g++ qt6-base-dev fonts-dejavu-core)
+packages+=(pkg-config libgraphviz-dev)  # the command line: cgraph reads DOT, gvc lays out imports
 packages+=(qt6-svg-dev)  # the classroom layer saves the canvas as SVG
 packages+=(fonts-symbola)  # the step window's button glyphs ⏮ and ⏭
 if [ "$purpose" = test ]; then
   packages+=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev dpkg-dev file desktop-file-utils)
+  packages+=(graphviz python3-networkx help2man)  # command-line tests: dot, networkx, the manual page
 fi
 
 missing=()

@@ -46,17 +46,21 @@ if [ "${TRIVEX_QUICK:-0}" != 1 ]; then
   cmake --build build-asan -j "$jobs"
   TRIVEX_ROBUSTNESS_STEPS="${TRIVEX_ROBUSTNESS_STEPS:-3000}" run_suite build-asan
 
-  echo "== Fuzzing the graph-file reader for ${TRIVEX_FUZZ_SECONDS:-60} s"
+  echo "== Fuzzing the graph-file reader and the import readers for ${TRIVEX_FUZZ_SECONDS:-60} s each"
   cmake -S . -B build-fuzz -DTRIVEX_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug > /dev/null
-  cmake --build build-fuzz -j "$jobs" --target fuzz_graf
-  work="$(mktemp -d)"
-  if (cd "$work" && "$OLDPWD/build-fuzz/fuzz_graf" -max_total_time="${TRIVEX_FUZZ_SECONDS:-60}" \
-        -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 "$work" "$OLDPWD/fuzz/corpus"); then
-    passed=$((passed + 1))
-  else
-    echo "The fuzz run found a failure; the input is in $work"
-    failed=$((failed + 1))
-  fi
+  cmake --build build-fuzz -j "$jobs" --target fuzz_graf fuzz_vymena
+  for target in fuzz_graf:fuzz/corpus fuzz_vymena:fuzz/corpus-vymena; do
+    fuzzer="${target%%:*}"
+    corpus="${target#*:}"
+    work="$(mktemp -d)"
+    if (cd "$work" && "$OLDPWD/build-fuzz/$fuzzer" -max_total_time="${TRIVEX_FUZZ_SECONDS:-60}" \
+          -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 "$work" "$OLDPWD/$corpus"); then
+      passed=$((passed + 1))
+    else
+      echo "The fuzz run of $fuzzer found a failure; the input is in $work"
+      failed=$((failed + 1))
+    fi
+  done
 fi
 
 echo "Trivex: $passed passed, $failed failed"

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
+// Import of a graph from GraphML, Graphviz DOT or an edge list into a graph file.
+#pragma once
+
+#include "exchange/Cteni.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <string>
+
+// DOT through Graphviz's own reader; positions ("pos") are counted upwards.
+QString CtiDot(const QByteArray& data, tciziGraf& g);
+
+// Positions for a graph that came without them: Graphviz's neato layout, fitted into
+// the canvas with a margin. Empty result: done; otherwise the reason.
+QString RozmistiGraf(tnovyGraf& novy);
+
+// Reads zdroj, chosen by its extension (.graphml, .dot, .txt), and writes it as the
+// graph file cil, replacing an existing one only once the new one is complete. graf
+// holds the imported graph afterwards. Empty result: done; otherwise a clear Czech
+// message and nothing written. Warnings go to varovani either way.
+QString Importuj(const QString& zdroj, const QString& cil, QStringList& varovani);
+
+// The program's name (Windows-1250) of a path given by the system; empty when the path
+// holds a character that the code page lacks, which the program could not name.
+std::string CestaProgramu(const QString& cesta);
+
+// Writes graf with the graph file's writer to cil; jmenoSouboru stays as it was.
+QString UlozGrafDo(const QString& cil);
