@@ -3,12 +3,14 @@
 #include "Trivex.h"
 
 #include "platform/Forms.h"
+#include "platform/Preklad.h"
 #include "windows/main.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  NactiPrekladQt(app);
   Application->Initialize();
   CreateForms();
   if (argc == 2) OtevriPriStartu(argv[1]);
