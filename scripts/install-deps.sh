@@ -5,8 +5,11 @@ set -euo pipefail
 
 purpose="${1:-test}"
 packages=(cmake make g++ qt6-base-dev fonts-dejavu-core)
+packages+=(qt6-translations-l10n)  # Qt's own dialogs and buttons in Czech
 if [ "$purpose" = test ]; then
   packages+=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev dpkg-dev file desktop-file-utils)
+  packages+=(lintian appstream)  # scripts/check-package.sh
+  packages+=(g++-mingw-w64-x86-64-posix wine64)  # scripts/check-windows.sh
 fi
 
 missing=()
