@@ -47,6 +47,14 @@ add_custom_command(OUTPUT ${TRIVEX_PACKAGING}/changelog.gz
 add_custom_target(trivex_packaging ALL DEPENDS ${TRIVEX_PACKAGING}/trivex.1.gz ${TRIVEX_PACKAGING}/changelog.gz)
 
 install(TARGETS trivex RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# A stripped install (the package) also drops the compilers' version notes, as
+# Debian's own packages do.
+if(CMAKE_OBJCOPY)
+  install(CODE "if(CMAKE_INSTALL_DO_STRIP)
+    execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
+      \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/trivex\")
+  endif()")
+endif()
 install(FILES ${TRIVEX_PACKAGING}/${TRIVEX_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${TRIVEX_PACKAGING}/${TRIVEX_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${TRIVEX_DIR}/packaging/trivex.svg
