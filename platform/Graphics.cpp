@@ -25,7 +25,7 @@ bool InEllipse(long long i, long long j, long long w, long long h) {
   const long long dx = 2 * i + 1 - w;
   const long long dy = 2 * j + 1 - h;
   if (w <= (1LL << 30) && h <= (1LL << 30)) {
-    // Each factor below stays under 2^61, each square under 2^122.
+    // Each factor below is at most 2^60, so each square and their sum stay under 2^128.
     const std::uint64_t ax = std::uint64_t(std::llabs(dx) * h), ay = std::uint64_t(std::llabs(dy) * w);
     const std::uint64_t wh = std::uint64_t(w * h);
     return AddWide(MulWide(ax, ax), MulWide(ay, ay)) <= MulWide(wh, wh);
