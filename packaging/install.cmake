@@ -37,14 +37,19 @@ configure_file(${TRIVEX_DIR}/packaging/${TRIVEX_APP_ID}.metainfo.xml.in ${TRIVEX
 configure_file(${TRIVEX_DIR}/packaging/trivex.1 ${TRIVEX_PACKAGING}/trivex.1 @ONLY)
 
 # Debian wants the manual page and the changelog compressed, and without a time
-# stamp in the gzip header, so that the same sources give the same package.
-add_custom_command(OUTPUT ${TRIVEX_PACKAGING}/trivex.1.gz
-  COMMAND gzip -9n -c ${TRIVEX_PACKAGING}/trivex.1 > ${TRIVEX_PACKAGING}/trivex.1.gz
-  DEPENDS ${TRIVEX_PACKAGING}/trivex.1)
-add_custom_command(OUTPUT ${TRIVEX_PACKAGING}/changelog.gz
-  COMMAND gzip -9n -c ${TRIVEX_DIR}/packaging/changelog > ${TRIVEX_PACKAGING}/changelog.gz
-  DEPENDS ${TRIVEX_DIR}/packaging/changelog)
-add_custom_target(trivex_packaging ALL DEPENDS ${TRIVEX_PACKAGING}/trivex.1.gz ${TRIVEX_PACKAGING}/changelog.gz)
+# stamp in the gzip header, so that the same sources give the same package. Systems
+# without gzip (Windows) have no use for either.
+if(UNIX)
+  add_custom_command(OUTPUT ${TRIVEX_PACKAGING}/trivex.1.gz
+    COMMAND gzip -9n -c ${TRIVEX_PACKAGING}/trivex.1 > ${TRIVEX_PACKAGING}/trivex.1.gz
+    DEPENDS ${TRIVEX_PACKAGING}/trivex.1)
+  add_custom_command(OUTPUT ${TRIVEX_PACKAGING}/changelog.gz
+    COMMAND gzip -9n -c ${TRIVEX_DIR}/packaging/changelog > ${TRIVEX_PACKAGING}/changelog.gz
+    DEPENDS ${TRIVEX_DIR}/packaging/changelog)
+  add_custom_target(trivex_packaging ALL DEPENDS ${TRIVEX_PACKAGING}/trivex.1.gz ${TRIVEX_PACKAGING}/changelog.gz)
+  install(FILES ${TRIVEX_PACKAGING}/trivex.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES ${TRIVEX_PACKAGING}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/trivex)
+endif()
 
 install(TARGETS trivex RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # A stripped install (the package) also drops the compilers' version notes, as
@@ -61,13 +66,12 @@ install(FILES ${TRIVEX_DIR}/packaging/trivex.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${TRIVEX_DIR}/packaging/trivex.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
-install(FILES ${TRIVEX_PACKAGING}/trivex.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 # The examples are committed files; the glob only saves listing them twice.
 file(GLOB TRIVEX_EXAMPLES ${TRIVEX_DIR}/examples/*.grf)
 install(FILES ${TRIVEX_EXAMPLES} DESTINATION ${CMAKE_INSTALL_DATADIR}/trivex/examples)
 # CMAKE_INSTALL_DOCDIR would take the project's capitalised name. The licence text
 # itself is not copied: copyright points to the one every Debian system has.
-install(FILES ${TRIVEX_DIR}/README.md ${TRIVEX_DIR}/packaging/copyright ${TRIVEX_PACKAGING}/changelog.gz
+install(FILES ${TRIVEX_DIR}/README.md ${TRIVEX_DIR}/packaging/copyright
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/trivex)
 
 add_subdirectory(${TRIVEX_DIR}/tools ${CMAKE_CURRENT_BINARY_DIR}/tools)
