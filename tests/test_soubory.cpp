@@ -6,7 +6,6 @@
 #include "files/USoubor.h"
 #include "files/ukontrola.h"
 #include "model/UGraf.h"
-#include "platform/Cp1250.h"
 #include "platform/SysUtils.h"
 
 #include <algorithm>
@@ -103,29 +102,6 @@ TEST(Soubory, SaveWritesAndReplacesFilesUnderCzechNames) {
     EXPECT_EQ(2, graf.GetPocet()) << c.name;
     EXPECT_EQ("k\xF9\xF2", graf.GetText(1)) << c.name;
     EXPECT_EQ(5.0, graf.GetHrana(2, 1)) << c.name;
-  }
-  ZrusGraf();
-  SetJmenoSouboru("");
-}
-
-// The reader opens files as bytes: a text-mode stream would change the line ends
-// under Windows and garble the offsets the check relies on.
-TEST(Soubory, LineEndsOfEveryKindReadTheSame) {
-  const struct { const char* name; const char* konec; } cases[] = {
-      {"CR LF", "\r\n"}, {"LF", "\n"}, {"CR", "\r"}};
-  for (const auto& c : cases) {
-    tslozka tmp;
-    std::string bajty = kGraf;
-    for (std::size_t p = bajty.find("\r\n"); p != std::string::npos; p = bajty.find("\r\n", p + 1)) bajty.replace(p, 2, "\x01");
-    for (std::size_t p = bajty.find('\x01'); p != std::string::npos; p = bajty.find('\x01', p)) bajty.replace(p, 1, c.konec);
-    const fs::path soubor = tmp.cesta / fs::u8path("čára.grf");
-    ZapisBajty(soubor, bajty);
-    SetJmenoSouboru(ProgramPath(soubor));
-    ZrusGraf();
-    ASSERT_EQ(0, NactiGraf()) << c.name;
-    EXPECT_EQ("k\xF9\xF2", graf.GetText(1)) << c.name << ": no line end in the comment";
-    EXPECT_EQ("", graf.GetText(2)) << c.name;
-    EXPECT_EQ(200, graf.GetX(2)) << c.name;
   }
   ZrusGraf();
   SetJmenoSouboru("");
