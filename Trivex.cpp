@@ -5,6 +5,7 @@
 
 #include "cli/Prikazy.h"
 #include "platform/Forms.h"
+#include "platform/Preklad.h"
 #include "windows/main.h"
 
 #include <QApplication>
@@ -13,7 +14,7 @@ int main(int argc, char* argv[]) {
   // Decided before any application object exists: help and version need no display.
   if (const std::optional<int> kod = PrikazovaRadka(argc, argv)) return *kod;
   QApplication app(argc, argv);
-  // Qt's Czech translation: NactiPrekladQt(app) from platform/Preklad.h is called here.
+  NactiPrekladQt(app);
   Application->Initialize();
   CreateForms();
   if (argc == 2) OtevriPriStartu(argv[1]);

@@ -17,6 +17,11 @@
 #if defined(__unix__) || defined(__APPLE__)
 #include <unistd.h>
 #endif
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
+#endif
 
 std::string jmenoSouboru;
 
@@ -140,7 +145,16 @@ void OverHodnoty() {
 
 std::FILE* OtevriNovy(const fs::path& cesta) {
 #ifdef _WIN32
-  return _wfopen(cesta.c_str(), L"wbx");
+  // The system's msvcrt.dll, which MinGW programs use, predates fopen's "x";
+  // _O_EXCL has always been there.
+  const int f = _wopen(cesta.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+  if (f < 0) return nullptr;
+  std::FILE* soubor = _fdopen(f, "wb");
+  if (!soubor) {
+    _close(f);
+    _wunlink(cesta.c_str());
+  }
+  return soubor;
 #else
   return std::fopen(cesta.c_str(), "wbx");
 #endif
@@ -151,6 +165,8 @@ bool ZapisAUloz(std::FILE* soubor, const std::string& obsah) {
   vPoradku = std::fflush(soubor) == 0 && vPoradku;
 #if defined(__unix__) || defined(__APPLE__)
   vPoradku = ::fsync(fileno(soubor)) == 0 && vPoradku;
+#elif defined(_WIN32)
+  vPoradku = _commit(_fileno(soubor)) == 0 && vPoradku;
 #endif
   return std::fclose(soubor) == 0 && vPoradku;
 }

@@ -2,6 +2,8 @@
 // is exact to the pixel and the same headless as on screen.
 #include "platform/Graphics.h"
 
+#include "platform/WideInt.h"
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -23,8 +25,10 @@ bool InEllipse(long long i, long long j, long long w, long long h) {
   const long long dx = 2 * i + 1 - w;
   const long long dy = 2 * j + 1 - h;
   if (w <= (1LL << 30) && h <= (1LL << 30)) {
-    const __int128 lhs = __int128(dx) * dx * h * h + __int128(dy) * dy * w * w;
-    return lhs <= __int128(w) * w * h * h;
+    // Each factor below is at most 2^60, so each square and their sum stay under 2^128.
+    const std::uint64_t ax = std::uint64_t(std::llabs(dx) * h), ay = std::uint64_t(std::llabs(dy) * w);
+    const std::uint64_t wh = std::uint64_t(w * h);
+    return AddWide(MulWide(ax, ax), MulWide(ay, ay)) <= MulWide(wh, wh);
   }
   const long double fx = (long double)dx / w, fy = (long double)dy / h;
   return fx * fx + fy * fy <= 1.0L;
@@ -133,10 +137,28 @@ void TCanvas::LineTo(int x, int y) {
   const std::uint32_t p = ToPixel(Pen.Color);
   const long long absMinor = std::llabs(dMinor);
   const long long minorSign = dMinor < 0 ? -1 : 1;
+  if (tFrom > tTo) {
+    Changed();
+    return;
+  }
+  // The minor offset at step t is the exact one rounded half away from the start
+  // line, (2 t absMinor + steps) / (2 steps) rounded down. Its numerator can pass
+  // 2^64 once, at the first step on the picture; from there it grows by 2 absMinor
+  // per step, which never passes the divisor, so quotient and remainder follow in
+  // 64 bits.
+  const std::uint64_t divisor = 2 * std::uint64_t(steps), growth = 2 * std::uint64_t(absMinor);
+  const TWideDivision first =
+      DivWide(AddWide(MulWide(2 * std::uint64_t(tFrom), std::uint64_t(absMinor)), TWide{0, std::uint64_t(steps)}), divisor);
+  long long offset = (long long)first.quotient.lo;
+  std::uint64_t remainder = first.remainder;
   for (long long t = tFrom; t <= tTo; ++t) {
-    // The minor coordinate is the exact one rounded half away from the start line.
-    const __int128 num = __int128(2) * t * absMinor + steps;
-    const long long offset = (long long)(num / (__int128(2) * steps));
+    if (t > tFrom) {
+      remainder += growth;
+      if (remainder >= divisor) {
+        remainder -= divisor;
+        ++offset;
+      }
+    }
     const long long major = major1 + s * t;
     const long long minor = minor1 + minorSign * offset;
     const long long px = xMajor ? major : minor, py = xMajor ? minor : major;

@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Checks the Debian package that scripts/package.sh built: its control data and that
-# it holds the program, the menu entry, the icon, the graph-file type and the
-# examples. Validates the menu entry when desktop-file-validate is installed.
-# Exits non-zero on the first thing missing.
+# Checks the Debian package that scripts/package.sh built: lintian finds no error
+# and no warning, the AppStream metadata and the menu entry validate, the control
+# data name what the program needs, one version runs through everything, and the
+# package holds what it should. Installs the tools it uses. Exits non-zero when
+# anything is wrong, after reporting all of it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh test
 
 shopt -s nullglob
 debs=(build-release/trivex_*.deb)
@@ -13,6 +16,7 @@ if [ ${#debs[@]} -ne 1 ]; then
   exit 1
 fi
 deb="${debs[0]}"
+app_id=cz.trivex.trivex
 failed=0
 
 fail() {
@@ -20,18 +24,31 @@ fail() {
   failed=1
 }
 
+echo "== lintian"
+# Overrides, if ever needed, go to usr/share/lintian/overrides/trivex in the package,
+# each with a comment saying why it is right.
+lintian --fail-on error,warning --display-info "$deb" || fail "lintian reports errors or warnings"
+
 info="$(dpkg-deb -I "$deb")"
 contents="$(dpkg-deb -c "$deb")"
+version="$(dpkg-deb -f "$deb" Version)"
+project_version="$(sed -nE 's/^project\(Trivex VERSION ([0-9.]+) .*/\1/p' CMakeLists.txt)"
+[ "$version" = "$project_version" ] || fail "package version $version is not the project version $project_version"
 
-for field in "Package: trivex" "Section: education" "Maintainer: " "Depends: .*libqt6widgets6"; do
+for field in "Package: trivex" "Section: education" "Maintainer: " "Depends: .*libqt6widgets6" \
+    "Depends: .*qt6-translations-l10n"; do
   grep -Eq "^ *$field" <<< "$info" || fail "control data lack '$field'"
 done
 
 for path in \
     ./usr/bin/trivex \
-    ./usr/share/applications/trivex.desktop \
+    ./usr/share/applications/$app_id.desktop \
+    ./usr/share/metainfo/$app_id.metainfo.xml \
     ./usr/share/icons/hicolor/scalable/apps/trivex.svg \
     ./usr/share/mime/packages/trivex.xml \
+    ./usr/share/man/man1/trivex.1.gz \
+    ./usr/share/doc/trivex/copyright \
+    ./usr/share/doc/trivex/changelog.gz \
     ./usr/share/doc/trivex/README.md; do
   grep -Eq " $path\$" <<< "$contents" || fail "the package lacks $path"
 done
@@ -51,17 +68,30 @@ if command -v xmllint > /dev/null; then
   xmllint --noout "$work/usr/share/mime/packages/trivex.xml" "$work/usr/share/icons/hicolor/scalable/apps/trivex.svg" \
     || fail "the MIME type or the icon is not well-formed XML"
 fi
-grep -q '^MimeType=application/x-trivex-graf;$' "$work/usr/share/applications/trivex.desktop" \
-  || fail "the menu entry does not name the graph-file type"
+desktop="$work/usr/share/applications/$app_id.desktop"
+metainfo="$work/usr/share/metainfo/$app_id.metainfo.xml"
+grep -q '^MimeType=application/x-trivex-graf;$' "$desktop" || fail "the menu entry does not name the graph-file type"
+grep -q '^Icon=trivex$' "$desktop" || fail "the menu entry does not name the icon"
 grep -q 'type="application/x-trivex-graf"' "$work/usr/share/mime/packages/trivex.xml" \
   || fail "the MIME package does not define application/x-trivex-graf"
-if command -v desktop-file-validate > /dev/null; then
-  desktop-file-validate "$work/usr/share/applications/trivex.desktop" || fail "the menu entry is not valid"
-else
-  echo "check-package: desktop-file-validate not installed, menu entry not validated"
+grep -q "^X-Trivex-Version=$version\$" "$desktop" || fail "the menu entry does not carry version $version"
+grep -q "<release version=\"$version\" date=\"[0-9-]*\"" "$metainfo" || fail "the AppStream metadata lack release $version"
+zcat "$work/usr/share/doc/trivex/changelog.gz" | head -n 1 | grep -q "^trivex ($version) " \
+  || fail "the changelog does not start with version $version"
+zcat "$work/usr/share/man/man1/trivex.1.gz" | grep -q '^\.SH NAME' || fail "the manual page has no NAME section"
+
+echo "== desktop-file-validate"
+desktop-file-validate "$desktop" || fail "the menu entry is not valid"
+echo "== appstreamcli validate --no-net"
+# Warnings count as failures here, as in lintian. The tree check also matches the
+# launchable against the installed menu entry.
+appstreamcli validate --no-net --explain "$metainfo" || fail "the AppStream metadata are not valid"
+if appstreamcli validate --no-net "$metainfo" | grep -Eq '^(E|W):'; then
+  fail "appstreamcli reports errors or warnings"
 fi
+appstreamcli validate-tree --no-net "$work" || fail "the installed tree's AppStream data are not valid"
 
 if [ "$failed" -ne 0 ]; then
   exit 1
 fi
-echo "check-package: $deb holds $examples example graphs and everything else it should"
+echo "check-package: $deb is lintian-clean and holds $examples example graphs and everything else it should"

@@ -8,9 +8,12 @@ packages=(cmake make g++ qt6-base-dev fonts-dejavu-core)
 packages+=(pkg-config libgraphviz-dev)  # the command line: cgraph reads DOT, gvc lays out imports
 packages+=(qt6-svg-dev)  # the classroom layer saves the canvas as SVG
 packages+=(fonts-symbola)  # the step window's button glyphs ⏮ and ⏭
+packages+=(qt6-translations-l10n)  # Qt's own dialogs and buttons in Czech
 if [ "$purpose" = test ]; then
   packages+=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev dpkg-dev file desktop-file-utils)
   packages+=(graphviz python3-networkx help2man)  # command-line tests: dot, networkx, the manual page
+  packages+=(lintian appstream)  # scripts/check-package.sh
+  packages+=(g++-mingw-w64-x86-64-posix wine64)  # scripts/check-windows.sh
 fi
 
 missing=()

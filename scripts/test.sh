@@ -41,8 +41,8 @@ cmake --build build -j "$jobs"
 run_suite build
 
 if [ "${TRIVEX_QUICK:-0}" != 1 ]; then
-  echo "== Sanitizer build (AddressSanitizer, UndefinedBehaviorSanitizer)"
-  cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTRIVEX_SANITIZE=ON -DTRIVEX_TESTS=ON > /dev/null
+  echo "== Sanitizer build (AddressSanitizer, UndefinedBehaviorSanitizer), warnings as errors"
+  cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTRIVEX_SANITIZE=ON -DTRIVEX_WERROR=ON -DTRIVEX_TESTS=ON > /dev/null
   cmake --build build-asan -j "$jobs"
   TRIVEX_ROBUSTNESS_STEPS="${TRIVEX_ROBUSTNESS_STEPS:-3000}" run_suite build-asan
 
