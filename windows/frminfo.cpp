@@ -10,8 +10,6 @@
 #include <initializer_list>
 #include <string>
 
-// removed at merge: the algorithms unit declares it
-int StupenVrcholu(int i);
 
 TForm2* Form2 = nullptr;
 
@@ -72,12 +70,4 @@ void TForm2::FormShow() {
 
 void TForm2::BitBtn1Click() {
   Close();
-}
-
-// removed at merge: the algorithms unit defines it
-int StupenVrcholu(int i) {
-  int stupen = 0;
-  for (int j = 1; j <= graf.GetPocet(); ++j)
-    if (j != i && graf.GetHrana(std::uint8_t(j), std::uint8_t(i)) != 0.0) ++stupen;
-  return stupen;
 }
