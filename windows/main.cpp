@@ -196,21 +196,20 @@ void TForm1::OtevriGraf(const std::string& cesta) {
   VykresliGraf(clBlack, clBlack);
 }
 
-bool VyberSouborKUlozeni(QWidget* vlastnik, std::string& cesta) {
+std::optional<std::string> VyberSouborKUlozeni(QWidget* vlastnik) {
   // Each use has a dialog of its own, released when the use ends, however it ends.
   TSaveDialog uloz(vlastnik);
   uloz.SetTitle("Zadejte adresu souboru ve kterem bude graf ulozen");
   uloz.SetInitialDir(GetCurrentDir());
   uloz.SetDefaultExt("grf");
-  if (!uloz.Execute()) return false;
-  cesta = uloz.GetFileName();
-  return true;
+  if (!uloz.Execute()) return std::nullopt;
+  return uloz.GetFileName();
 }
 
 void TForm1::Button3Click() {
-  if (std::string cesta; VyberSouborKUlozeni(this, cesta)) {
-    SetJmenoSouboru(cesta);
-    Edit1->SetText(cesta);
+  if (const auto cesta = VyberSouborKUlozeni(this)) {
+    SetJmenoSouboru(*cesta);
+    Edit1->SetText(*cesta);
     UlozGraf();
     VykresliGraf(clBlack, clBlack);
   }
