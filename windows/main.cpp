@@ -52,9 +52,12 @@ constexpr unsigned kVyberGrafu = kNovy | kOtevri | kUloz | kZmenUdaj | kZmenSour
 // What every other tab shows; only Simulace has a third command.
 constexpr unsigned kPrikazyZalozky = kPrikaz1 | kPrikaz2 | kObarvi | kLegenda | kVystup | kPlatno;
 
+// At start only the file commands that need no graph are offered.
 constexpr TForm1::ttvar kUvodni{0, kPrikazyGrafu | kPrikaz1 | kPrikaz2 | kPrikaz3};
+// After an open: the tabs for a graph loaded; a failed open also withdraws saving.
 constexpr TForm1::ttvar kOtevren{kZalozky, 0};
 constexpr TForm1::ttvar kNeotevren{0, kZalozky | kUloz};
+// The path box, typed into or set.
 constexpr TForm1::ttvar kSouborGrafu{kPrikazyGrafu, 0};
 constexpr TForm1::ttvar kZadnySoubor{0, kPrikazyGrafu};
 // A new graph has no file yet, so the path box has just hidden these.
