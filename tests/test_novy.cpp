@@ -75,4 +75,11 @@ TEST_F(NovyGraf, CancelledSaveDialogChangesNothing) {
   EXPECT_TRUE(Form3->isVisible());
 }
 
+// Showing an open window again runs no showing handler, so the editor is told the new path.
+TEST_F(NovyGraf, EditorAlreadyOpenShowsTheNewPath) {
+  ShowActive(Form4);
+  Potvrd("3", Soubor("dalsi"));
+  EXPECT_EQ(FromQt(Soubor("dalsi.grf")), Form4->Edit2->GetText());
+}
+
 }  // namespace

@@ -53,9 +53,12 @@ constexpr unsigned kVyberGrafu = kNovy | kOtevri | kUloz | kZmenUdaj | kZmenSour
 // What every other tab shows; only Simulace has a third command.
 constexpr unsigned kPrikazyZalozky = kPrikaz1 | kPrikaz2 | kObarvi | kLegenda | kVystup | kPlatno;
 
+// At start only the file commands that need no graph are offered.
 constexpr TForm1::ttvar kUvodni{0, kPrikazyGrafu | kPrikaz1 | kPrikaz2 | kPrikaz3};
+// After an open: the tabs for a graph loaded; a failed open also withdraws saving.
 constexpr TForm1::ttvar kOtevren{kZalozky, 0};
 constexpr TForm1::ttvar kNeotevren{0, kZalozky | kUloz};
+// The path box, typed into or set.
 constexpr TForm1::ttvar kSouborGrafu{kPrikazyGrafu, 0};
 constexpr TForm1::ttvar kZadnySoubor{0, kPrikazyGrafu};
 // A new graph has no file yet, so the path box has just hidden these.
@@ -198,21 +201,20 @@ void TForm1::OtevriGraf(const std::string& cesta) {
   VykresliGraf(clBlack, clBlack);
 }
 
-bool VyberSouborKUlozeni(QWidget* vlastnik, std::string& cesta) {
+std::optional<std::string> VyberSouborKUlozeni(QWidget* vlastnik) {
   // Each use has a dialog of its own, released when the use ends, however it ends.
   TSaveDialog uloz(vlastnik);
   uloz.SetTitle("Zadejte adresu souboru ve kterem bude graf ulozen");
   uloz.SetInitialDir(GetCurrentDir());
   uloz.SetDefaultExt("grf");
-  if (!uloz.Execute()) return false;
-  cesta = uloz.GetFileName();
-  return true;
+  if (!uloz.Execute()) return std::nullopt;
+  return uloz.GetFileName();
 }
 
 void TForm1::Button3Click() {
-  if (std::string cesta; VyberSouborKUlozeni(this, cesta)) {
-    SetJmenoSouboru(cesta);
-    Edit1->SetText(cesta);
+  if (const auto cesta = VyberSouborKUlozeni(this)) {
+    SetJmenoSouboru(*cesta);
+    Edit1->SetText(*cesta);
     UlozGraf();
     VykresliGraf(clBlack, clBlack);
   }

@@ -5,6 +5,7 @@
 #include "platform/Controls.h"
 #include "platform/Forms.h"
 
+#include <optional>
 #include <string>
 
 class TForm1 : public TForm {
@@ -74,9 +75,9 @@ private:
 
 extern TForm1* Form1;
 
-// The save dialog of a graph file (title, current folder, ".grf" added): true with
-// the chosen path, false when the user cancels.
-bool VyberSouborKUlozeni(QWidget* vlastnik, std::string& cesta);
+// The save dialog of a graph file (title, current folder, ".grf" added): the chosen
+// path, or none when the user cancels.
+std::optional<std::string> VyberSouborKUlozeni(QWidget* vlastnik);
 
 // Opens the file named on the command line (in the system's 8-bit encoding) as the
 // open command does, once the event loop runs after the main window is shown.

@@ -10,6 +10,7 @@
 #include "windows/main.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 TForm3* Form3 = nullptr;
@@ -35,8 +36,9 @@ TForm3::TForm3() : TForm("TForm3", "Form3", 200, 100, 622, 227) {
 }
 
 void TForm3::BitBtn1Click() {
-  std::string cesta;
-  if (!VyberSouborKUlozeni(this, cesta)) return;
+  const std::optional<std::string> vybrana = VyberSouborKUlozeni(this);
+  if (!vybrana) return;
+  const std::string& cesta = *vybrana;
 
   // The main window shows the chosen path even when the count is refused below; its
   // path box then hides the graph commands, because no file of that name exists yet.
