@@ -178,9 +178,7 @@ void KresliPopisky(QPainter& painter, const std::vector<TOperace>& operace, std:
   painter.setFont(Pismo(meritko));
   for (const TStitek& stitek : stitky) {
     const QRectF r(stitek.misto.topLeft() * meritko, stitek.misto.size() * meritko);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(255, 255, 255, 225));
-    painter.drawRoundedRect(r, 2 * meritko, 2 * meritko);
+    painter.fillRect(r, QColor(255, 255, 255, 225));
     painter.setPen(stitek.barva);
     painter.drawText(r, Qt::AlignCenter, stitek.text);
   }

@@ -67,6 +67,7 @@ private:
   void UmistiBox(QWidget* box) const;
 
   TForm1* okno;
+  TImage* image1;  // the main window's canvas control
   QAction* cisla = nullptr;
   QAction* delky = nullptr;
   QAction* prubeh = nullptr;
@@ -77,7 +78,8 @@ private:
   std::unique_ptr<TFormPrubeh> okenkoPrubehu;
 };
 
-TTrida::TTrida(TForm1* o) : QObject(o), okno(o), menu(new QMenu(o->Image1)), okenkoPrubehu(std::make_unique<TFormPrubeh>()) {
+TTrida::TTrida(TForm1* o)
+    : QObject(o), okno(o), image1(o->Image1), menu(new QMenu(o->Image1)), okenkoPrubehu(std::make_unique<TFormPrubeh>()) {
   menu->setObjectName(QStringLiteral("MenuPlatna"));
   const TVolba volby[] = {
       {cisla, "ActionCisla", "Čísla vrcholů", QKeySequence(Qt::Key_F2), "Trida/CislaVrcholu"},
@@ -201,7 +203,9 @@ void TTrida::UmistiBox(QWidget* box) const {
 }
 
 bool TTrida::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != okno->Image1 || event->type() != QEvent::ToolTip) return false;
+  // Image1 sees events while the main window is being destroyed: nothing of the window is
+  // touched for any other event.
+  if (event->type() != QEvent::ToolTip || watched != image1) return false;
   const auto* pomoc = static_cast<QHelpEvent*>(event);
   const QString popis = PopisMista(Zaznamnik().Obraz(), pomoc->pos());
   if (popis.isEmpty()) return false;  // the menu hint

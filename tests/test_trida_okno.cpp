@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QSvgRenderer>
@@ -251,6 +252,29 @@ TEST_F(Trida, StepWindowKeysAndRememberedPlace) {
   QTest::keyClick(Form1, Qt::Key_F4);
   ASSERT_TRUE(Prubeh()->isVisible());
   EXPECT_EQ(misto, Prubeh()->geometry());
+}
+
+// Where the screen leaves room, a box opens beside the canvas, not over the edge it talks about.
+TEST_F(Trida, BoxesOpenBesideTheCanvas) {
+  Zalozka(2);
+  Form1->move(-40, -190);  // the canvas at the top left of the small offscreen screen, room below it
+  QTRY_COMPARE(Form1->Image1->mapToGlobal(QPoint(0, 0)).y() < 20, true);
+  const QRect platno(Form1->Image1->mapToGlobal(QPoint(0, 0)), Form1->Image1->size());
+  std::vector<QRect> boxy;
+  QTimer odpoved;
+  QObject::connect(&odpoved, &QTimer::timeout, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return;
+    boxy.push_back(box->frameGeometry());
+    box->done(QMessageBox::Ok);
+  });
+  odpoved.start(5);
+  Klikni(Form1->Button6);
+  ASSERT_FALSE(boxy.empty());
+  for (const QRect& box : boxy) {
+    EXPECT_FALSE(box.intersects(platno)) << box.x() << ", " << box.y();
+    EXPECT_TRUE(Form1->screen()->availableGeometry().contains(box)) << box.x() << ", " << box.y();
+  }
 }
 
 // Hover names the nearest dot, else the nearest edge, from the picture; blank canvas says nothing.
