@@ -28,6 +28,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://trivex.cz/")
 # texts of Qt's own dialogs come from the translations, which no library names.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")
+# The step window's buttons carry the media glyphs, which DejaVu lacks.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-symbola")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # trivex_<version>_<arch>.deb
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
