@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Trivex developers
-// The exchange formats: what leaves the program comes back unchanged and is read by
-// networkx and Graphviz as the program means it; what comes in is checked, fitted and
-// refused with a message that leaves the target alone.
+// The exchange formats, through the program itself: what leaves it comes back unchanged
+// and is read by networkx and Graphviz as the program means it; what comes in is checked,
+// fitted and refused with a message that leaves the target alone.
 #include "test_cli_proces.h"
 
-#include "exchange/Import.h"
 #include "platform/Cp1250.h"
 
 #include <QFile>
@@ -173,15 +172,18 @@ TEST_F(Exchange, ImportsWarnOfWhatTheyChangeAndRefuseWhatTheyCannotHold) {
     const QString zdroj = Soubor(QString::fromLatin1(r.soubor)), cil = Soubor(QStringLiteral("cil.grf"));
     WriteBytes(zdroj, r.obsah);
     WriteBytes(cil, "puvodni");
-    QStringList varovani;
-    const QString chyba = Importuj(zdroj, cil, varovani);
+    const Vysledek v = Trivex({"--import", zdroj, cil});
+    EXPECT_EQ("", v.out);
     if (!r.zapsano) {
-      EXPECT_EQ((zdroj + ": ").toStdString() + r.zprava, chyba.toStdString());
+      EXPECT_EQ(2, v.kod);
+      EXPECT_EQ("trivex: " + zdroj.toStdString() + ": " + r.zprava + "\n", v.err);
       EXPECT_EQ("puvodni", ReadBytes(cil));
       continue;
     }
-    EXPECT_EQ("", chyba.toStdString());
-    EXPECT_EQ(r.zprava, varovani.isEmpty() ? std::string() : (varovani.join('\n') + '\n').toStdString());
+    EXPECT_EQ(0, v.kod);
+    std::string varovani;
+    for (const std::string& radek : Radky(r.zprava)) varovani += "trivex: varovani: " + radek + "\n";
+    EXPECT_EQ(varovani, v.err);
     const NactenyGraf g = Nacti(cil);
     ASSERT_EQ(r.n, g.n);
     EXPECT_EQ(r.delka12, g.delky[1]);
