@@ -5,11 +5,13 @@
 #include "PrvniKresleni.h"
 #include "Trivex.h"
 #include "platform/Forms.h"
+#include "platform/Preklad.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  NactiPrekladQt(app);
   Application->Initialize();
   CreateForms();
   new tPrvniKresleni(Application->MainForm());
