@@ -34,35 +34,32 @@ protected:
   const std::string stara = FromQt(Soubor("stary.grf"));
 };
 
+// The path box shows the new path either way; a new graph gets the commands that do not
+// need its file, a refused count those of no graph file.
 TEST_F(NovyGraf, CountIsCheckedAfterTheFileIsChosenAndNoFileIsWritten) {
   // Refusals (-1) come first, while the old graph is there.
   struct { const char *jmeno, *pocet; int vrcholu; const char* zprava; } const pripady[] = {
-      {"Eleven", "11", -1, kNejvyse}, {"WrapsToTenInAByte", "266", -1, kNejvyse},
-      {"Negative", "-3", -1, kNezadal}, {"Real", "2.5", -1, kNezadal},
-      {"LeadingBlank", " 3", -1, kNezadal}, {"Empty", "", -1, kNezadal},
-      {"TwelveDigits", "123456789012", -1, "'123456789012' neni platne cele cislo"},
-      {"WrapsToTwoInThirtyTwoBits", "4294967298", -1, "'4294967298' neni platne cele cislo"},
-      {"Three", "3", 3, ""}, {"LeadingZeros", "007", 7, ""}, {"Ten", "10", 10, ""}, {"Zero", "0", 0, ""},
+      {"Eleven", "11", -1, kNejvyse}, {"WrapsToTenInAByte", "266", -1, kNejvyse}, {"Negative", "-3", -1, kNezadal},
+      {"Empty", "", -1, kNezadal}, {"WrapsToTwoIn32Bits", "4294967298", -1, "'4294967298' neni platne cele cislo"},
+      {"LeadingZeros", "007", 7, ""}, {"Ten", "10", 10, ""}, {"Zero", "0", 0, ""},
   };
   for (const auto& p : pripady) {
     SCOPED_TRACE(p.jmeno);
     const bool prijat = p.vrcholu >= 0;
     const QString cesta = Soubor(QString(p.jmeno) + ".grf");
     Potvrd(p.pocet, Soubor(p.jmeno));  // the dialog adds the suffix
-    EXPECT_EQ("Zadejte adresu souboru ve kterem bude graf ulozen", answerer.dialogTitles.back().toStdString());
     EXPECT_EQ(prijat ? std::vector<std::string>{} : std::vector<std::string>{p.zprava}, answerer.messages);
-    EXPECT_EQ(FromQt(cesta), Form1->Edit1->GetText()) << "the path box shows the new path either way";
-    for (const QWidget* prikaz : {static_cast<QWidget*>(Form1->TabControl1), static_cast<QWidget*>(Form1->Button3),
-                                  static_cast<QWidget*>(Form1->Button5), static_cast<QWidget*>(Form1->Button11)})
-      EXPECT_EQ(prijat, !prikaz->isHidden()) << prikaz->objectName().toStdString();
+    EXPECT_EQ(FromQt(cesta), Form1->Edit1->GetText());
+    EXPECT_EQ(prijat ? "BitBtn1 BitBtn2 Button1 Button11 Button2 Button3 Button4 Button5 Edit1 Image1 Memo1 TabControl1"
+                     : "BitBtn1 BitBtn2 Button1 Button2 Button4 Edit1 Image1 Memo1", Viditelne());
     EXPECT_EQ(!prijat, Form3->isVisible());
     EXPECT_EQ(prijat, Form4->isVisible());
     EXPECT_FALSE(QFile::exists(cesta));
     EXPECT_EQ(prijat ? p.vrcholu : 2, graf.GetPocet());
     EXPECT_EQ(prijat ? FromQt(cesta) : stara, GetJmenoSouboru());
-    EXPECT_EQ(prijat ? "" : "start", graf.GetPocet() ? graf.GetText(1) : "");
+    // The editor stays open from one new graph to the next, when showing it runs no
+    // showing handler: it must be told the new path all the same.
     if (prijat) { EXPECT_EQ(FromQt(cesta), Form4->Edit2->GetText()); }
-    Form4->Close();
   }
 }
 
@@ -73,13 +70,6 @@ TEST_F(NovyGraf, CancelledSaveDialogChangesNothing) {
   EXPECT_EQ(stara, GetJmenoSouboru());
   EXPECT_EQ(stara, Form1->Edit1->GetText());
   EXPECT_TRUE(Form3->isVisible());
-}
-
-// Showing an open window again runs no showing handler, so the editor is told the new path.
-TEST_F(NovyGraf, EditorAlreadyOpenShowsTheNewPath) {
-  ShowActive(Form4);
-  Potvrd("3", Soubor("dalsi"));
-  EXPECT_EQ(FromQt(Soubor("dalsi.grf")), Form4->Edit2->GetText());
 }
 
 }  // namespace

@@ -26,15 +26,11 @@ protected:
     ASSERT_EQ(0, graf.GetPocet()) << "graph files are written before the test loads one";
     graf.Init(std::uint8_t(body.size()));
     for (std::uint8_t i = 1; i <= body.size(); ++i) {
-      graf.SetX(i, body[i - 1u].x);
-      graf.SetY(i, body[i - 1u].y);
-      graf.SetText(i, body[i - 1u].text);
-      graf.SetHodnota(i, body[i - 1u].hodnota);
+      const TestVrchol& b = body[i - 1u];
+      graf.SetX(i, b.x), graf.SetY(i, b.y), graf.SetText(i, b.text), graf.SetHodnota(i, b.hodnota);
     }
-    for (const TestHrana& h : hrany) {
-      graf.SetHrana(std::uint8_t(h.a), std::uint8_t(h.b), h.delka);
-      graf.SetHrana(std::uint8_t(h.b), std::uint8_t(h.a), h.delka);
-    }
+    for (const TestHrana& h : hrany)
+      graf.SetHrana(std::uint8_t(h.a), std::uint8_t(h.b), h.delka), graf.SetHrana(std::uint8_t(h.b), std::uint8_t(h.a), h.delka);
     SetJmenoSouboru(FromQt(path));
     UlozGraf();
     ZrusGraf();
