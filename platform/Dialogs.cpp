@@ -11,6 +11,8 @@
 #include <QMessageBox>
 #include <QPointer>
 
+#include <utility>
+
 namespace {
 
 TMessageHandler& Handler() {
@@ -82,15 +84,11 @@ void ShowMessage(const std::string& text) {
 }
 
 TMessageHandler SetMessageHandler(TMessageHandler handler) {
-  TMessageHandler previous = std::move(Handler());
-  Handler() = std::move(handler);
-  return previous;
+  return std::exchange(Handler(), std::move(handler));
 }
 
 TMessageHandler SetMessageObserver(TMessageHandler observer) {
-  TMessageHandler previous = std::move(Observer());
-  Observer() = std::move(observer);
-  return previous;
+  return std::exchange(Observer(), std::move(observer));
 }
 
 void SetMessageBoxesShown(bool shown) {
@@ -98,15 +96,11 @@ void SetMessageBoxesShown(bool shown) {
 }
 
 TBoxPlacement SetBoxPlacement(TBoxPlacement placement) {
-  TBoxPlacement previous = std::move(Placement());
-  Placement() = std::move(placement);
-  return previous;
+  return std::exchange(Placement(), std::move(placement));
 }
 
 TCommandObserver SetCommandObserver(TCommandObserver observer) {
-  TCommandObserver previous = std::move(CommandObserver());
-  CommandObserver() = std::move(observer);
-  return previous;
+  return std::exchange(CommandObserver(), std::move(observer));
 }
 
 TCommand::TCommand() {
