@@ -16,8 +16,9 @@ static void Komponent() { tpocet().Prikaz2(); }
 
 using Pocty = AlgoritmusTest;
 
-// The counts themselves are checked on random graphs (test_vlastnosti); these rows are the cases
-// random graphs do not make: a diagonal entry and the largest count of a 15-vertex file.
+// The counts themselves are checked on random graphs (test_vlastnosti). Here each command writes its
+// line without drawing or a message, and the rows are what random graphs do not make: a diagonal
+// entry and the largest count of a 15-vertex file.
 TEST_F(Pocty, OutputLinesOfTheScoreAndTheCounts) {
   const std::string koster = " Pocet koster v grafu je : ", komponent = "Pocet komponent je : ";
   const std::vector<std::tuple<const char*, void (*)(), int, thranyTestu, std::string>> pripady = {
