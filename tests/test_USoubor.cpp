@@ -4,7 +4,6 @@
 // Windows build of the plain units.
 #include "files/USoubor.h"
 
-#include "files/ukontrola.h"
 #include "model/UGraf.h"
 #include "platform/SysUtils.h"
 
