@@ -1,14 +1,20 @@
-// The graph and its file: the container, the writer's bytes, round trips, failed loads and saves.
+// The graph and its file as the file system sees it, on Linux and on Windows alike: the
+// writer's bytes, round trips, the reader's tolerance, names with Czech letters, saves that
+// replace a file whole or fail leaving it whole. No Qt here, so the same tests run in the
+// Windows build of the plain units.
 #include "files/USoubor.h"
 
 #include "model/UGraf.h"
 #include "platform/SysUtils.h"
-#include "support/TestSupport.h"
 
-#include <QDir>
-#include <QTemporaryDir>
-
+#include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+#include <system_error>
 #include <tuple>
 #include <vector>
 
@@ -16,13 +22,34 @@
 
 namespace {
 
+namespace fs = std::filesystem;
 using Vertex = std::tuple<double, std::int32_t, std::int32_t, std::string>;  // hodnota, x, y, text
 
-// Reals of the file, each with the blank that follows it, and the two-vertex example.
+// Reals of the file, each with the blank that follows it, and the two-vertex example; the
+// first vertex's comment "kůň" is written in its Windows-1250 bytes.
 const std::string k0 = " 0.00000000000000E+0000 ", k1 = " 1.00000000000000E+0000 ", k2 = " 2.00000000000000E+0000 ";
-const std::string k5 = " 5.00000000000000E+0000 ", kLine1 = k0 + "120 45 " + k0 + k5 + "start", kV2 = k0 + "200 90 " + k5;
+const std::string k5 = " 5.00000000000000E+0000 ", kLine1 = k0 + "120 45 " + k0 + k5 + "k\xF9\xF2", kV2 = k0 + "200 90 " + k5;
 const std::string kLine2 = kV2 + k0, kFile = "2\r\n" + kLine1 + "\r\n" + kLine2 + "\r\n";
 const std::string kOneVertex = "1\r\n 5.00000000000000E-0001 -15 -2147483648 -3.00000000000000E+0000 \r\n";
+
+std::string Bajty(const fs::path& soubor) {
+  std::ifstream f(soubor, std::ios::binary);
+  return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+void ZapisBajty(const fs::path& soubor, const std::string& bajty) {
+  std::ofstream f(soubor, std::ios::binary | std::ios::trunc);
+  f << bajty;
+}
+
+// Every name in the folder and below it, as UTF-8 relative paths with '/'.
+std::vector<std::string> Obsah(const fs::path& slozka) {
+  std::vector<std::string> jmena;
+  for (const auto& polozka : fs::recursive_directory_iterator(slozka))
+    jmena.push_back(polozka.path().lexically_relative(slozka).generic_u8string());
+  std::sort(jmena.begin(), jmena.end());
+  return jmena;
+}
 
 // graf holds these vertices and these entries {i, j, d}: entry j of vertex i's row is d.
 void Build(const std::vector<Vertex>& vertices, const std::vector<std::tuple<int, int, double>>& entries = {}) {
@@ -37,6 +64,10 @@ void Build(const std::vector<Vertex>& vertices, const std::vector<std::tuple<int
   for (const auto& [i, j, d] : entries) graf.SetHrana(i, j, d);
 }
 
+void BuildExample() {
+  Build({{0.0, 120, 45, "k\xF9\xF2"}, {0.0, 200, 90, ""}}, {{1, 2, 5.0}, {2, 1, 5.0}});
+}
+
 // The k-th vertex made since the generator started always lands in the same place.
 TEST(Graph, TheKthVertexOfARunAlwaysGetsTheSamePosition) {
   tgraf run, first3, next2;
@@ -49,22 +80,39 @@ TEST(Graph, TheKthVertexOfARunAlwaysGetsTheSamePosition) {
   for (std::uint8_t i = 1; i <= 5; ++i) EXPECT_EQ(at(run, i), i <= 3 ? at(first3, i) : at(next2, i - 3)) << int(i);
 }
 
+// Each test gets a fresh folder under the system's temporary folder, removed with everything in it. Folder
+// and file names carry Czech letters: Windows takes names in its own code page unless they are passed wide.
+const char* const kJmeno = "Příliš žluťoučký kůň.grf";
+
 class GraphFile : public ::testing::Test {
 protected:
-  std::string Path(const char* name = "g.grf") const { return dir.filePath(name).toStdString(); }
-  // Saves graf to g.grf; no temporary file may stay beside it.
+  GraphFile() {
+    std::random_device nahoda;
+    dir = fs::temp_directory_path() / fs::u8path("trivex-žáci-" + std::to_string(nahoda()));
+    fs::create_directories(dir);
+  }
+  ~GraphFile() override {
+    std::error_code chyba;
+    fs::remove_all(dir, chyba);
+    ZrusGraf();
+    SetJmenoSouboru("");
+  }
+  fs::path Soubor(const char* name = kJmeno) const { return dir / fs::u8path(name); }
+  std::string Path(const char* name = kJmeno) const { return ProgramPath(Soubor(name)); }
+  // Saves graf, replacing whatever file was there; no temporary file may stay beside it.
   std::string Saved() {
     SetJmenoSouboru(Path());
     EXPECT_EQ(0, UlozGraf());
-    EXPECT_EQ(QStringList{"g.grf"}, QDir(dir.path()).entryList(QDir::Files | QDir::Hidden));
-    return ReadBytes(dir.filePath("g.grf"));
+    EXPECT_EQ(std::vector<std::string>{kJmeno}, Obsah(dir));
+    return Bajty(Soubor());
   }
-  QTemporaryDir dir;
+  fs::path dir;
 };
 
 TEST_F(GraphFile, WriterUsesCrLfAndTwentyThreeCharacterReals) {
-  Build({{0.0, 120, 45, "start"}, {0.0, 200, 90, ""}}, {{1, 2, 5.0}, {2, 1, 5.0}});
-  EXPECT_EQ(kFile, Saved());
+  ZapisBajty(Soubor(), std::string(5000, 'x'));
+  BuildExample();
+  EXPECT_EQ(kFile, Saved()) << "nothing of the longer file before";
   Build({{0.5, -15, -2147483647 - 1, ""}}, {{1, 1, -3.0}});
   EXPECT_EQ(kOneVertex, Saved());
   Build({{0.0, 1, 1, "a"}, {0.0, 2, 2, "b"}}, {{1, 2, 1.0}, {2, 1, 2.0}});
@@ -103,7 +151,7 @@ TEST_F(GraphFile, LoadsTakeExactlyTheWritersSpacingAndKeepWhatWasRead) {
   const std::string example = "\r\n" + kLine1 + "\r\n" + kLine2 + "\r\n", huge(10 << 20, '7');
   std::string count16 = "16";  // a whole file of 16 vertices: one more than the graph holds
   for (int field = 0; field < 16 * 17; ++field) count16 += field % 17 ? k0 : "\r\n" + k0 + "1 1 ";
-  const struct { const char* name; std::string bytes; int result; std::string saved = kFile; const char* file = "g.grf"; } cases[] = {
+  const struct { const char* name; std::string bytes; int result; std::string saved = kFile; const char* file = kJmeno; } cases[] = {
       {"LF only", "2\n" + kLine1 + "\n" + kLine2 + "\n", 0}, {"CR only", "2\r" + kLine1 + "\r" + kLine2 + "\r", 0},
       {"no final line end", "2\r\n" + kLine1 + "\r\n" + kLine2, 0}, {"no vertices", "0\r\n", 0, "0\r\n"},
       {"line ends after the last length", "2\r\n" + kLine1 + "\r\n" + kLine2.substr(0, kLine2.size() - 1), 0},
@@ -120,8 +168,8 @@ TEST_F(GraphFile, LoadsTakeExactlyTheWritersSpacingAndKeepWhatWasRead) {
       {"'.'", "2\r\n" + kLine1 + "\r\n" + kV2 + " . \r\n", -1}, {"'-'", "2\r\n" + kLine1 + "\r\n" + kV2 + " - \r\n", -1},
   };
   for (const auto& c : cases) {
-    Build({{0.0, 120, 45, "start"}, {0.0, 200, 90, ""}}, {{1, 2, 5.0}, {2, 1, 5.0}});
-    WriteBytes(dir.filePath("g.grf"), c.bytes);
+    BuildExample();
+    ZapisBajty(Soubor(), c.bytes);
     if (c.result < 1) ZrusGraf();
     SetJmenoSouboru(Path(c.file));
     try {
@@ -140,16 +188,17 @@ TEST_F(GraphFile, LoadsTakeExactlyTheWritersSpacingAndKeepWhatWasRead) {
 
 // Whatever stands at the path stays as it was, with no temporary file beside it.
 TEST_F(GraphFile, FailedSaveLeavesTheOldFileWhole) {
-  WriteBytes(dir.filePath("g.grf"), "old contents");
-  ASSERT_TRUE(QDir(dir.path()).mkdir("folder.grf"));
-  const std::pair<std::string, double> cases[] = {{Path("missing/g.grf"), 1.0}, {Path("folder.grf"), 1.0}, {Path("folder.grf") + "/", 1.0},
-                                                 {"", 1.0}, {Path(), std::nan("")}, {Path(), INFINITY}};
+  ZapisBajty(Soubor(), "old contents");
+  fs::create_directories(dir / fs::u8path("žádný soubor.grf"));
+  const std::vector<std::string> before = Obsah(dir);
+  const std::pair<std::string, double> cases[] = {{Path("missing/g.grf"), 1.0}, {Path("žádný soubor.grf"), 1.0},
+                                                 {Path("žádný soubor.grf") + "/", 1.0}, {"", 1.0}, {Path(), std::nan("")}, {Path(), INFINITY}};
   for (const auto& [path, hodnota] : cases) {
     Build({{hodnota, 2, 3, "new"}});
     SetJmenoSouboru(path);
     EXPECT_THROW(UlozGraf(), EInOutError) << path << " " << hodnota;
-    EXPECT_EQ("old contents", ReadBytes(dir.filePath("g.grf"))) << path;
-    EXPECT_EQ(QStringList{"g.grf"}, QDir(dir.path()).entryList(QDir::Files | QDir::Hidden)) << path;
+    EXPECT_EQ("old contents", Bajty(Soubor())) << path;
+    EXPECT_EQ(before, Obsah(dir)) << path;
   }
 }
 

@@ -1,6 +1,5 @@
-// The example graphs shipped with the program: each is a graph file in exactly the
-// form the writer gives it, the generator still makes every one of them, and each
-// graph shows what its vertex comments tell the student.
+// The example graphs shipped with the program: the generator still makes every one of
+// them, and each graph shows what its vertex comments tell the student.
 #include "algorithms/UMetody.h"
 #include "drawing/PUVykresli.h"
 #include "files/USoubor.h"
@@ -45,18 +44,30 @@ std::string ZapisDo(const QTemporaryDir& slozka, const QString& jmeno) {
   return ReadBytes(cesta);
 }
 
-TEST(Examples, EveryCommittedExampleLoadsAndIsWrittenBackByteForByte) {
-  const QStringList soubory = SouboryPrikladu();
-  ASSERT_GE(soubory.size(), 5) << SlozkaPrikladu().absolutePath().toStdString();
+// The generator makes every committed example, byte for byte, and each loads back into a graph that the
+// dialogs could have made: at most ten vertices, every dot whole on the canvas, and every vertex telling in
+// Czech what the example shows.
+TEST(Examples, GeneratorWritesTheCommittedExamplesAndEachLoadsBackAsWritten) {
+  const std::vector<tpriklad> priklady = Priklady();
+  QStringList jmena;
+  for (const tpriklad& priklad : priklady) jmena << QString::fromUtf8(priklad.soubor);
+  jmena.sort();
+  ASSERT_GE(jmena.size(), 5);
+  EXPECT_EQ(jmena, SouboryPrikladu()) << SlozkaPrikladu().absolutePath().toStdString();
+
   QTemporaryDir slozka;
-  for (const QString& jmeno : soubory) {
-    SCOPED_TRACE(jmeno.toStdString());
-    const QString cesta = SlozkaPrikladu().filePath(jmeno);
+  for (const tpriklad& priklad : priklady) {
+    SCOPED_TRACE(priklad.soubor);
+    // A letter that Windows-1250 lacks would turn into '?' in the file.
+    for (const tvrcholPrikladu& vrchol : priklad.vrcholy)
+      EXPECT_EQ(Cp1250ToUtf8(Utf8ToCp1250(vrchol.text)), vrchol.text);
+    const QString jmeno = QString::fromUtf8(priklad.soubor), cesta = SlozkaPrikladu().filePath(jmeno);
+    ResetProgramState();
+    PostavPriklad(priklad);
+    EXPECT_EQ(ZapisDo(slozka, jmeno), ReadBytes(cesta));
+
     EXPECT_TRUE(JeSouborGrafu(FromQt(cesta)));
     ASSERT_EQ(Nacti(cesta), 0);
-
-    // The dialogs of the program make at most ten vertices; every dot lies whole
-    // on the canvas, and every vertex tells in Czech what the example shows.
     const std::uint8_t n = graf.GetPocet();
     EXPECT_GE(n, 2);
     EXPECT_LE(n, 10);
@@ -71,51 +82,22 @@ TEST(Examples, EveryCommittedExampleLoadsAndIsWrittenBackByteForByte) {
           << "no Czech letter in '" << Cp1250ToUtf8(text) << "'";
       for (std::uint8_t j = 1; j <= n; ++j) EXPECT_EQ(graf.GetHrana(j, i), graf.GetHrana(i, j)) << int(j);
     }
-
     EXPECT_EQ(ZapisDo(slozka, jmeno), ReadBytes(cesta));
   }
+  ResetProgramState();
 }
 
-TEST(Examples, GeneratorWritesExactlyTheCommittedExamples) {
-  const std::vector<tpriklad> priklady = Priklady();
-  QStringList jmena;
-  for (const tpriklad& priklad : priklady) jmena << QString::fromUtf8(priklad.soubor);
-  jmena.sort();
-  EXPECT_EQ(jmena, SouboryPrikladu());
-
-  QTemporaryDir slozka;
-  for (const tpriklad& priklad : priklady) {
-    SCOPED_TRACE(priklad.soubor);
-    // A letter that Windows-1250 lacks would turn into '?' in the file.
-    for (const tvrcholPrikladu& vrchol : priklad.vrcholy)
-      EXPECT_EQ(Cp1250ToUtf8(Utf8ToCp1250(vrchol.text)), vrchol.text);
-    ResetProgramState();
-    PostavPriklad(priklad);
-    EXPECT_EQ(ZapisDo(slozka, QString::fromUtf8(priklad.soubor)),
-              ReadBytes(SlozkaPrikladu().filePath(QString::fromUtf8(priklad.soubor))));
-  }
-  graf.Clear();
-}
-
-// What the comments of each example promise, as the program's own commands report it.
-struct tslib {
-  const char* soubor;
-  const char* koster;
-  const char* komponent;
-  const char* skore;
-  const char* kostra;
-  std::size_t zprav;  // messages of the shortest spanning tree (the component message)
-};
-
+// What the comments of each example promise, as the program's own commands report it;
+// zprav counts the messages of the shortest spanning tree (the component message).
 TEST(Examples, EveryExampleShowsWhatItsCommentsSay) {
-  const tslib sliby[] = {
+  const struct { const char *soubor, *koster, *komponent, *skore, *kostra; std::size_t zprav; } sliby[] = {
       {"trojuhelnik.grf", "3", "1", "2 - 2 - 2", "7", 0},
       {"trida.grf", "1193", "1", "2 - 2 - 3 - 3 - 3 - 3 - 4 - 4 - 6", "16", 0},
       {"komponenty.grf", "0", "3", "0 - 2 - 2 - 2 - 2 - 2 - 2 - 2", "19", 1},
       {"uplny10.grf", "100000000", "1", "9 - 9 - 9 - 9 - 9 - 9 - 9 - 9 - 9 - 9", "105.9", 0},
       {"cesta.grf", "1", "1", "1 - 1 - 2 - 2 - 2 - 2", "15.25", 0},
   };
-  for (const tslib& slib : sliby) {
+  for (const auto& slib : sliby) {
     SCOPED_TRACE(slib.soubor);
     ASSERT_EQ(Nacti(SlozkaPrikladu().filePath(QString::fromUtf8(slib.soubor))), 0);
     TestSurface plocha;

@@ -16,27 +16,17 @@ static void Komponent() { tpocet().Prikaz2(); }
 
 using Pocty = AlgoritmusTest;
 
+// The counts themselves are checked on random graphs (test_vlastnosti). Here each command writes its
+// line without drawing or a message, and the rows are what random graphs do not make: a diagonal
+// entry and the largest count of a 15-vertex file.
 TEST_F(Pocty, OutputLinesOfTheScoreAndTheCounts) {
   const std::string koster = " Pocet koster v grafu je : ", komponent = "Pocet komponent je : ";
   const std::vector<std::tuple<const char*, void (*)(), int, thranyTestu, std::string>> pripady = {
-      {"score of the empty graph", Skore, 0, {}, "Skore je : 0"},
       {"score of a star", Skore, 5, {{1, 2, 1}, {1, 3, 1}, {1, 4, 1}, {1, 5, 1}}, "Skore je : 1 - 1 - 1 - 1 - 4"},
       {"score without the diagonal", Skore, 2, {{2, 2, 3}}, "Skore je : 0 - 0"},
-      {"score of negative lengths", Skore, 3, {{1, 2, -1}, {2, 3, -0.5}}, "Skore je : 1 - 1 - 2"},
-      {"trees of K4", Koster, 4, Uplny(4), koster + "16"},
-      {"trees of K5", Koster, 5, Uplny(5), koster + "125"},
-      {"trees of K10", Koster, 10, Uplny(10), koster + "100000000"},
       {"trees of K15", Koster, 15, Uplny(15), koster + "1946195068359375"},
-      {"trees of a cycle", Koster, 5, {{1, 2, 1}, {2, 3, 1}, {3, 4, 1}, {4, 5, 1}, {5, 1, 1}}, koster + "5"},
-      {"trees of a tree", Koster, 6, {{1, 2, 1}, {1, 3, 1}, {3, 4, 1}, {3, 5, 1}, {5, 6, 1}}, koster + "1"},
-      {"trees with the last vertex alone", Koster, 5, Uplny(4), koster + "0"},
-      {"trees of one vertex", Koster, 1, {}, koster + "1"},
-      {"trees of no vertex", Koster, 0, {}, koster + "0"},
-      {"trees whatever the lengths", Koster, 4,
-       {{1, 2, -3}, {1, 3, 0.25}, {1, 4, 100}, {2, 3, 7}, {2, 4, -1e-6}, {3, 4, 2}}, koster + "16"},
-      {"components of the empty graph", Komponent, 0, {}, komponent + "1"},
-      {"components with vertex 1 alone", Komponent, 4, {{2, 3, 1}, {3, 4, 1}}, komponent + "2"},
-      {"components pair, single, pair", Komponent, 5, {{1, 2, 1}, {4, 5, 1}}, komponent + "3"}};
+      {"trees without the diagonal", Koster, 3, {{1, 1, 2}, {1, 2, 1}, {2, 3, 1}}, koster + "1"},
+      {"components with vertex 1 alone", Komponent, 4, {{2, 3, 1}, {3, 4, 1}}, komponent + "2"}};
   for (const auto& [nazev, prikaz, n, hrany, vystup] : pripady) {
     PostavGraf(n, hrany);
     plocha.memo.clear();
