@@ -4,6 +4,7 @@
 // ellipses, far ones included, against a direct formula worked out per pixel.
 #include "platform/Graphics.h"
 #include "platform/WideInt.h"
+#include "Pixely.h"
 
 #include <climits>
 #include <cstdint>
@@ -68,16 +69,6 @@ TEST(WideInt, ProductsSumsAndQuotientsAreExactAtTheEdges) {
     EXPECT_EQ(c.quotient, division.quotient) << c.name;
     EXPECT_EQ(c.remainder, division.remainder) << c.name;
   }
-}
-
-using Pixels = std::set<std::pair<long long, long long>>;
-
-Pixels PixelsOf(const TCanvas& canvas, TColor c) {
-  Pixels pixels;
-  for (int y = 0; y < canvas.Height(); ++y)
-    for (int x = 0; x < canvas.Width(); ++x)
-      if (canvas.Pixel(x, y) == c) pixels.emplace(x, y);
-  return pixels;
 }
 
 long long FloorDiv(long long a, long long b) {

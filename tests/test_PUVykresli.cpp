@@ -1,6 +1,7 @@
 // Pictures of the graph pixel by pixel: the cleared canvas, dots, lines, drawing order, clipping.
 #include "drawing/PUVykresli.h"
 
+#include "Pixely.h"
 #include "model/UGraf.h"
 #include "support/TestSupport.h"
 
@@ -10,16 +11,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-using Pixels = std::set<std::pair<int, int>>;
-
-Pixels PixelsOf(const TCanvas& canvas, TColor c) {
-  Pixels pixels;
-  for (int y = 0; y < canvas.Height(); ++y)
-    for (int x = 0; x < canvas.Width(); ++x)
-      if (canvas.Pixel(x, y) == c) pixels.emplace(x, y);
-  return pixels;
-}
 
 TEST(Drawing, ClearRestoresTheColourTableAndDotsAndLinesTakeTheirExactPixels) {
   TestSurface surface;
