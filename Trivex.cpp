@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // Trivex: starts the application, creates its windows and runs until the main
 // window closes. A graph file named as the only argument is opened at start; the
 // options of the command line run without any window.

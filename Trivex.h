@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // The program's windows, created once for the whole run.
 #pragma once
 

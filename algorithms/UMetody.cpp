@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // The mode objects of the find, simulation and count tabs: each command runs one
 // procedure on the current graph.
 #include "algorithms/UMetody.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // The graph algorithms as the windows see them: the output line, the spanning
 // trees, the colourings, the score and the counts, and the mode objects of the main
 // window's tabs whose commands run them.

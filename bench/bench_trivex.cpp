@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // How fast the program answers: the spanning-tree count (next to a plain cofactor
 // expansion as the baseline), one full redraw, and reading and writing a graph file.
 // Each benchmark first checks that the code gives the right answer, so a fast wrong

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // Every picture of the graph is made here: a cleared white area with a grey outline,
 // edges as one-pixel lines, vertices as dots of diameter 4 drawn over their edges.
 #include "drawing/PUVykresli.h"

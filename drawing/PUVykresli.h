@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // Drawing of the current graph on the main window's canvas, and the colour table
 // of the colour numbers.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // The current graph file: the reader that fills graf from it and the writer that
 // replaces it only once the whole new file is safely written.
 #include "files/USoubor.h"

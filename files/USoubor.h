@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // The current graph file: its path, the reader and the writer of the graph file format.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // The checks that stand before every conversion of text to numbers: the character
 // check of one number text and the structural check of a whole graph file.
 #include "files/ukontrola.h"

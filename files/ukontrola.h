@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // Checks before conversion: is a file a graph file, is a text a number of a kind.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // libFuzzer target of the graph files: any bytes go through the structural check;
 // a file it accepts is loaded, saved again, and the saved file must pass the check
 // and load back to the same graph.

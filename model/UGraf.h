@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // The graph container and the one current graph of the program. It owns its
 // vertices; vertices are numbered 1 to the vertex count (at most 15).
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // Vertex records. New vertices take their drawing positions from a generator of
 // their own that always starts from the same seed, so a new graph of n vertices is
 // laid out the same way in every run.

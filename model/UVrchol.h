@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // One vertex of the graph: drawing position, comment, value, colour number and its
 // row of edge lengths to every other vertex.
 #pragma once

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 Trivex developers
 # The Debian package of the program: scripts/package.sh runs `cpack -G DEB` on a
 # Release build, scripts/check-package.sh runs lintian and the metadata validators
 # on the result.

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 Trivex developers
 # Installation of the program as a desktop application (binary, menu entry, icon,
 # AppStream metadata, the graph-file type, the manual page, the examples, the
 # documentation), the tools that make the examples and the screenshot, and the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // Controls on Qt widgets. Texts cross between Windows-1250 and Unicode here and
 // nowhere else; events reach the windows through Invoke.
 #include "platform/Controls.h"

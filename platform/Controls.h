@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // The controls of the windows: edit boxes, memos, buttons, the tab strip and the
 // image with its canvas. Each carries its name as objectName, takes its position in
 // window pixels, keeps its texts as Windows-1250 strings, and runs its events

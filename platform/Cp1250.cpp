@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // Windows-1250 <-> Unicode by table, independent of the system's code converters.
 #include "platform/Cp1250.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // Texts of the program are Windows-1250 byte strings (the graph files, the vertex
 // comments, the paths); the screen and the file system speak Unicode.
 #pragma once

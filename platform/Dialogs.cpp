@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // Message boxes and file dialogs on Qt. File dialogs are Qt's own (never the
 // desktop's native ones), run with exec(), so they look and behave the same
 // everywhere and a test can answer them like a user.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // Modal message boxes and the file dialogs. The header needs no Qt, so that the
 // algorithms can narrate through ShowMessage without knowing any window.
 #pragma once

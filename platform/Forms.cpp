@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // Windows on Qt top-level widgets. Show and close follow the form model the windows
 // are written for: FormShow at every showing, closing hides, and the main window's
 // closing ends the program.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // The application object, the windows and the running of event handlers. Every
 // handler runs through Invoke, so an error raised in one is reported to the user and
 // the program carries on.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // The canvas draws its own pixels instead of asking a paint engine, so that a picture
 // is exact to the pixel and the same headless as on screen.
 #include "platform/Graphics.h"

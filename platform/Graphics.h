@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // Colours and the drawing canvas: a fixed-size picture with a pen and a brush, drawn
 // pixel by pixel the same way on every machine, headless or on screen.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // Conversions never consult the C locale: a Czech desktop (decimal comma) must read
 // and write exactly the same numbers as any other.
 #include "platform/SysUtils.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // Number conversions, errors and file-system services in the shape the windows and
 // the graph files use them. Independent of Qt, so the file code can be fuzzed alone.
 #pragma once

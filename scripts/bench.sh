@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 Trivex developers
 # Builds Trivex in Release with the benchmarks and runs them headless: the counts,
 # the drawing and the files (extra arguments go to Google Benchmark, e.g.
 # --benchmark_filter=PocetKoster), then the start-up against a bare Qt window

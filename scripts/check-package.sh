@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 Trivex developers
 # Checks the Debian package that scripts/package.sh built: lintian finds no error
 # and no warning, the AppStream metadata and the menu entry validate, the control
 # data name what the program needs, one version runs through everything, and the

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 Trivex developers
 # Installs the Debian/Ubuntu packages Trivex needs to build, run and test, if any
 # are missing. Usage: scripts/install-deps.sh [run|test]
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 Trivex developers
 # Remakes docs/trivex.png, the README's picture of the main window: the offscreen
 # build opens examples/trida.grf through "Otevri" and shows its shortest spanning tree;
 # and docs/prubeh.png, the step window in the middle of a Kruskal run on it.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 Trivex developers
 # Builds the Debian package of Trivex: a Release build in build-release with the
 # compiler and linker flags Debian builds its packages with (all hardening on),
 # then `cpack -G DEB`. The package lands in build-release/trivex_<version>_<arch>.deb;

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 Trivex developers
 # Installs what is missing, builds Trivex and starts it. Usage: scripts/run.sh [FILE.grf]
 set -euo pipefail
 cd "$(dirname "$0")/.."

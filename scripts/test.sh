@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 Trivex developers
 # Installs what is missing, builds Trivex and runs the whole test suite headless:
 # the normal build, the same suite under AddressSanitizer and UndefinedBehaviorSanitizer,
 # and a bounded fuzz run of the graph-file reader. Exits non-zero when anything fails.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // What the tests of the algorithms share: graphs built straight into graf with their
 // vertices at fixed places, and the colours read off the canvas at those places.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // Pictures of the graph pixel by pixel: the cleared canvas, dots, lines, drawing order, clipping.
 #include "drawing/PUVykresli.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // The graph and its file as the file system sees it, on Linux and on Windows alike: the
 // writer's bytes, round trips, the reader's tolerance, names with Czech letters, saves that
 // replace a file whole or fail leaving it whole. No Qt here, so the same tests run in the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // The two colourings: identification colours per vertex, and the colour numbers of the
 // single pass with the dots it redraws.
 #include "GrafyTestu.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // The example graphs shipped with the program: the generator still makes every one of
 // them, and each graph shows what its vertex comments tell the student.
 #include "algorithms/UMetody.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // The coordinate editor driven as a user drives it: each scenario starts from the same
 // three-vertex graph, and its messages, boxes, graph and canvas are checked.
 #include "support/ProgramWindow.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // The colouring legend: a row per vertex up to ten, with colour, value, degree and comment.
 #include "GrafyTestu.h"
 #include "support/ProgramWindow.h"

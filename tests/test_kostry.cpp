@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // The spanning-tree runs: the sorted edge lists they are made of, and the narration,
 // the maroon tree and the reported length of Kruskal, Jarnik and Boruvka.
 #include "GrafyTestu.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // The main window as its user meets it: graph files, the path box, the tabs, the file argument,
 // saving; and long random sessions begun there.
 #include "support/ProgramWindow.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // The new-graph dialog driven as a user drives it: a count typed, a file chosen in
 // the save dialog, the message answered; no file may appear.
 #include "windows/novy.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // The graph editor driven as a user drives it: focus moves between its boxes, typed
 // texts, message boxes answered, and the highlight read off the main canvas.
 #include "windows/nv.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // What the windows rely on from the layer over Qt: when edit boxes run their events, how
 // an error in a handler reaches the user, the tab strip and Windows-1250 texts on screen.
 #include "platform/Controls.h"

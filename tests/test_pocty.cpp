@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // The degrees, the score and the spanning-tree, component and colour counts, run as the
 // commands of their tabs.
 #include "GrafyTestu.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // The Help and About windows: their texts as shown, kept and laid out.
 #include "support/ProgramWindow.h"
 #include "windows/FrmOProgram.h"

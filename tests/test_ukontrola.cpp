@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // The number check, the number texts and the code page; the file check is tested with the reader.
 #include "files/ukontrola.h"
 

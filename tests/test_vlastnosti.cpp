@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // Random graphs against simple computations of the same results: the least forest and the components
 // by union-find, the degrees by counting, the spanning trees by elimination modulo primes.
 #include "GrafyTestu.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // Writes the example graphs into a folder with the program's own writer, so that
 // they are in exactly the form the program writes. Usage: make_examples FOLDER
 #include "files/USoubor.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // Takes the README's pictures: opens a graph file through the "Otevri" command, as a
 // user would, finds its shortest spanning tree on the "Najdi" tab and saves the main
 // window as a PNG; with a third name, also runs Kruskal on the "Simulace" tab without

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // The example graphs shipped with the program and how each is built into graf. The
 // generator make_examples writes them with the program's own writer, and the tests
 // check that the committed files are still exactly what it writes.

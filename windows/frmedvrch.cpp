@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // The vertex-coordinate editor. Every row edit follows one pattern: remember the text
 // on entering, check and apply it on leaving, give the remembered text back when the
 // entry is refused.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // The vertex-coordinate editor: four rows, each naming a vertex by its number and
 // showing its X and Y; a coordinate goes into the graph as soon as its box is left.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // The colouring legend. The window has rows for vertices 1 to 10, the vertices the
 // identification colours exist for; it only reads the graph.
 #include "windows/frminfo.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // The colouring legend: for every vertex its number, its identification colour, its
 // value, its degree and its comment, read from the graph at every showing.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // The main window. Its path box decides which commands are offered; the tab strip
 // chooses the mode object whose operations the three command buttons run.
 #include "windows/main.h"

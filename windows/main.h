@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // The main window: the canvas with the graph, the path of the current graph file,
 // the output line, the file commands, the tab strip and its three command buttons.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // The new-graph dialog. It never writes a file: the new graph reaches its file only
 // through the main window's save command.
 #include "windows/novy.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // The new-graph dialog: asks for the vertex count and the file name of a new graph,
 // replaces the current graph by that many fresh vertices and opens the graph editor.
 #pragma once

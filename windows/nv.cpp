@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // The graph editor. Every field goes into the graph when its box loses the focus;
 // the slots only choose which edge lengths are shown and edited. The editor is
 // modeless: the main window may load another graph, smaller or empty, while it is

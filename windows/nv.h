@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // The graph editor: one examined vertex at a time, its value, its comment and the
 // lengths of its edges to the vertices named in eight neighbour slots, each applied
 // to the graph when its edit box loses the focus, with the highlight on the canvas.

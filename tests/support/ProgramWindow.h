@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // What the tests that drive the running program share: a fresh program with its main window
 // shown, graph files written by the program's own writer, the user's steps, its face.
 #pragma once

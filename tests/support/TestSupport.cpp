@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // Shared test machinery (see TestSupport.h) and the tests' main, which runs them inside a
 // live QApplication on Qt's offscreen platform.
 #include "support/TestSupport.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Trivex developers
 // What the tests share: modal boxes and file dialogs answered as a user would, narration
 // recorded without a window, a fresh program state, key and focus moves, files.
 #pragma once
