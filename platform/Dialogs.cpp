@@ -17,25 +17,18 @@
 
 namespace {
 
-TMessageHandler& Handler() {
-  static TMessageHandler handler;
-  return handler;
-}
+// Who receives the texts, where boxes go and who hears of commands. A function-local
+// static, so that what is set during static initialisation stays.
+struct TPrijemci {
+  TMessageHandler handler;
+  TMessageHandler observer;
+  TBoxPlacement placement;
+  TCommandObserver commandObserver;
+};
 
-// Function-local statics, so that what is set during static initialisation stays.
-TMessageHandler& Observer() {
-  static TMessageHandler observer;
-  return observer;
-}
-
-TBoxPlacement& Placement() {
-  static TBoxPlacement placement;
-  return placement;
-}
-
-TCommandObserver& CommandObserver() {
-  static TCommandObserver observer;
-  return observer;
+TPrijemci& Prijemci() {
+  static TPrijemci prijemci;
+  return prijemci;
 }
 
 bool boxesShown = true;
@@ -48,7 +41,7 @@ public:
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Show && Placement()) Placement()(static_cast<QWidget*>(watched));
+    if (event->type() == QEvent::Show && Prijemci().placement) Prijemci().placement(static_cast<QWidget*>(watched));
     return false;
   }
 };
@@ -71,9 +64,9 @@ int RunModal(QDialog& dialog, QWidget* owner) {
 }  // namespace
 
 void ShowMessage(const std::string& text) {
-  if (Observer()) Observer()(text);
-  if (Handler()) {
-    Handler()(text);
+  if (Prijemci().observer) Prijemci().observer(text);
+  if (Prijemci().handler) {
+    Prijemci().handler(text);
     return;
   }
   if (!boxesShown) return;
@@ -86,11 +79,11 @@ void ShowMessage(const std::string& text) {
 }
 
 TMessageHandler SetMessageHandler(TMessageHandler handler) {
-  return std::exchange(Handler(), std::move(handler));
+  return std::exchange(Prijemci().handler, std::move(handler));
 }
 
 TMessageHandler SetMessageObserver(TMessageHandler observer) {
-  return std::exchange(Observer(), std::move(observer));
+  return std::exchange(Prijemci().observer, std::move(observer));
 }
 
 void SetMessageBoxesShown(bool shown) {
@@ -98,19 +91,19 @@ void SetMessageBoxesShown(bool shown) {
 }
 
 TBoxPlacement SetBoxPlacement(TBoxPlacement placement) {
-  return std::exchange(Placement(), std::move(placement));
+  return std::exchange(Prijemci().placement, std::move(placement));
 }
 
 TCommandObserver SetCommandObserver(TCommandObserver observer) {
-  return std::exchange(CommandObserver(), std::move(observer));
+  return std::exchange(Prijemci().commandObserver, std::move(observer));
 }
 
 TCommand::TCommand() {
-  if (commandDepth++ == 0 && CommandObserver()) CommandObserver()(true);
+  if (commandDepth++ == 0 && Prijemci().commandObserver) Prijemci().commandObserver(true);
 }
 
 TCommand::~TCommand() {
-  if (--commandDepth == 0 && CommandObserver()) CommandObserver()(false);
+  if (--commandDepth == 0 && Prijemci().commandObserver) Prijemci().commandObserver(false);
 }
 
 TFileDialog::TFileDialog(QWidget* owner, bool save) : dialog(std::make_unique<QFileDialog>(owner)) {
