@@ -4,6 +4,7 @@
 // canvas to the pixel; the vector one follows the same operations with QPainter.
 #include "classroom/Obraz.h"
 
+#include "platform/AtomickyZapis.h"
 #include "platform/Graphics.h"
 #include "platform/SysUtils.h"
 
@@ -12,7 +13,6 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QRegion>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include <algorithm>
@@ -275,9 +275,8 @@ QString UlozObraz(const QString& cesta, const std::vector<TOperace>& operace, st
     painter.end();
   }
   // The old file stays whole until the new one is written completely.
-  QSaveFile soubor(cesta);
-  if (!soubor.open(QIODevice::WriteOnly) || soubor.write(data) != data.size() || !soubor.commit())
-    return QStringLiteral("Obrázek nelze uložit do souboru %1: %2").arg(cesta, soubor.errorString());
+  if (const auto chyba = ZapisAtomicky(cesta, data))
+    return QStringLiteral("Obrázek nelze uložit do souboru %1: %2").arg(cesta, chyba->duvod);
   return QString();
 }
 

@@ -7,10 +7,10 @@
 
 #include "drawing/PUVykresli.h"
 #include "model/UGraf.h"
+#include "platform/AtomickyZapis.h"
 #include "platform/Cp1250.h"
 #include "platform/SysUtils.h"
 
-#include <QSaveFile>
 #include <QXmlStreamWriter>
 
 #include <set>
@@ -159,10 +159,8 @@ QByteArray TikZ(const TBarvyHran& barvy) {
 }
 
 QString ZapisSoubor(const QString& cesta, const QByteArray& obsah) {
-  QSaveFile soubor(cesta);
-  if (!soubor.open(QIODevice::WriteOnly))
-    return QStringLiteral("soubor %1 nelze vytvorit: %2").arg(cesta, soubor.errorString());
-  if (soubor.write(obsah) != obsah.size() || !soubor.commit())
-    return QStringLiteral("zapis do souboru %1 selhal: %2").arg(cesta, soubor.errorString());
-  return QString();
+  const auto chyba = ZapisAtomicky(cesta, obsah);
+  if (!chyba) return QString();
+  if (!chyba->vytvoren) return QStringLiteral("soubor %1 nelze vytvorit: %2").arg(cesta, chyba->duvod);
+  return QStringLiteral("zapis do souboru %1 selhal: %2").arg(cesta, chyba->duvod);
 }

@@ -4,6 +4,7 @@
 #include "windows/prubeh.h"
 
 #include "drawing/PUVykresli.h"
+#include "platform/AtomickyZapis.h"
 
 #include <QCheckBox>
 #include <QFileDialog>
@@ -14,7 +15,6 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 #include <QSettings>
 #include <QShortcut>
@@ -286,7 +286,6 @@ void TFormPrubeh::ButtonUlozTextClick() {
   const QString cesta = dialog.selectedFiles().first();
   QByteArray text;
   for (int i = 0; i < ListKroky->count(); ++i) text += ListKroky->item(i)->text().toUtf8() + '\n';
-  QSaveFile soubor(cesta);
-  if (!soubor.open(QIODevice::WriteOnly) || soubor.write(text) != text.size() || !soubor.commit())
-    UkazChybuTridy(this, QStringLiteral("Text nelze uložit do souboru %1: %2").arg(cesta, soubor.errorString()));
+  if (const auto chyba = ZapisAtomicky(cesta, text))
+    UkazChybuTridy(this, QStringLiteral("Text nelze uložit do souboru %1: %2").arg(cesta, chyba->duvod));
 }
