@@ -38,16 +38,8 @@ NactenyGraf Nacti(const QString& cesta) {
 
 }  // namespace
 
-class Exchange : public ProgramWindow {
+class Exchange : public SGrafy {
 protected:
-  void SetUp() override {
-    ProgramWindow::SetUp();
-    for (const GrafTestu& g : GrafyTestu()) {
-      const QString cesta = Soubor(QString::fromLatin1(g.nazev).replace(' ', '_') + ".grf");
-      ZapisGraf(cesta, g.vrcholy, g.hrany);
-      soubory.push_back({g.nazev, cesta});
-    }
-  }
   // g.grf -> g.<pripona> by the program, the path of the export.
   QString Export(const QString& grf, const char* pripona) {
     const QString cil = QString(grf).replace(QStringLiteral(".grf"), QStringLiteral(".") + pripona);
@@ -55,7 +47,6 @@ protected:
     EXPECT_EQ(0, v.kod) << v.err;
     return cil;
   }
-  std::vector<std::pair<std::string, QString>> soubory;  // name, graph file
 };
 
 TEST_F(Exchange, GraphFileComesBackFromGraphMLAndDotByteForByte) {
