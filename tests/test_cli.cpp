@@ -7,7 +7,6 @@
 #include "classroom/Obraz.h"
 #include "platform/Cp1250.h"
 
-#include <QFile>
 #include <QImage>
 
 class CommandLine : public SGrafy {};
