@@ -4,40 +4,27 @@
 // commands telling exactly what the window tells, its refusals, and its manual page.
 #include "test_cli_proces.h"
 
+#include "classroom/Obraz.h"
 #include "platform/Cp1250.h"
 
-#include <QFile>
 #include <QImage>
 
-class CommandLine : public ProgramWindow {
-protected:
-  QString Graf(const GrafTestu& g) {
-    const QString cesta = Soubor(QString::fromLatin1(g.nazev).replace(' ', '_') + ".grf");
-    if (!QFile::exists(cesta)) ZapisGraf(cesta, g.vrcholy, g.hrany);
-    return cesta;
-  }
-};
+class CommandLine : public SGrafy {};
 
-// A fresh window, the file opened by "Otevri", the tab clicked, the button clicked:
-// the boxes' texts in order, then the output line, all in UTF-8.
-struct KrokOkna {
-  const char* prikaz;
-  int zalozka;  // -1: the face right after opening
-  TButton* TForm1::*tlacitko;
-};
+QImage Png(const QString& cesta) { return QImage(cesta).convertToFormat(QImage::Format_RGB32); }
 
-TEST_F(CommandLine, RunPrintsTheBoxesAndTheOutputLineTheWindowShows) {
-  const KrokOkna kroky[] = {
+// A fresh window, the file opened by "Otevri", the tab clicked, the button clicked: the boxes'
+// texts in order, then the output line, all in UTF-8, and the canvas saved as the window shows it.
+TEST_F(CommandLine, RunPrintsTheBoxesAndTheOutputLineAndSavesTheCanvasTheWindowShows) {
+  // The tab -1 is the face right after opening.
+  const struct { const char* prikaz; int zalozka; TButton* TForm1::*tlacitko; } kroky[] = {
       {"skore", 1, &TForm1::Button6},   {"kostra", 1, &TForm1::Button7},   {"kruskal", 2, &TForm1::Button6},
       {"jarnik", 2, &TForm1::Button7},  {"boruvka", 2, &TForm1::Button8},  {"koster", 3, &TForm1::Button6},
       {"komponent", 3, &TForm1::Button7}, {"obarvi", -1, &TForm1::Button10},
   };
-  const std::vector<GrafTestu> grafy = GrafyTestu();
-  for (const GrafTestu& g : grafy) Graf(g);  // while graf is empty, before any is opened
-  for (const GrafTestu& g : grafy) {
-    const QString cesta = Graf(g);
-    for (const KrokOkna& k : kroky) {
-      SCOPED_TRACE(std::string(g.nazev) + ", " + k.prikaz);
+  for (const auto& [nazev, cesta] : soubory)
+    for (const auto& k : kroky) {
+      SCOPED_TRACE(nazev + ", " + k.prikaz);
       FreeProgramWindows();
       CreateProgramWindows();
       ShowActive(Form1);
@@ -49,86 +36,70 @@ TEST_F(CommandLine, RunPrintsTheBoxesAndTheOutputLineTheWindowShows) {
       for (const std::string& text : answerer.messages) okno.push_back(Cp1250ToUtf8(text));
       okno.push_back(Cp1250ToUtf8(Form1->Memo1->GetText()));
 
-      const Vysledek v = Trivex({"--run", k.prikaz, cesta});
+      const Vysledek v = Trivex({"--run", k.prikaz, cesta, "--export", Soubor("obraz.png")});
       EXPECT_EQ(0, v.kod) << v.err;
       EXPECT_EQ(okno, Radky(v.out));
+      EXPECT_EQ(ObrazPlatna({}), Png(Soubor("obraz.png")));
     }
-  }
 }
 
-TEST_F(CommandLine, HelpVersionAndRunNeedNoDisplay) {
-  const QString cesta = Graf(GrafyTestu()[0]);
-  const struct {
-    const char* nazev;
-    QStringList args;
-    std::string zacatek;  // of standard output
-  } radky[] = {
-      {"--help", {"--help"}, "Usage: trivex [SOUBOR]\n"},
-      {"-h", {"-h"}, "Usage: trivex [SOUBOR]\n"},
-      {"--version", {"--version"}, "trivex " TRIVEX_VERSION "\n"},
-      {"-v", {"-v"}, "trivex " TRIVEX_VERSION "\n"},
-      {"--run", {"--run", "kostra", cesta}, "Nejkratsi kostra ma delku : 6\n"},
-  };
-  for (const auto& r : radky) {
-    SCOPED_TRACE(r.nazev);
-    const Vysledek v = Trivex(r.args);
-    EXPECT_EQ(0, v.kod);
-    EXPECT_EQ(r.zacatek, v.out.substr(0, r.zacatek.size()));
-    EXPECT_EQ("", v.err);
+// Without --run the picture is the graph as opened; the overlays go over it. TikZ draws the
+// tree in the program's maroon and the rest in silver.
+TEST_F(CommandLine, ExportsTheOpenedGraphWithItsOverlaysAndTikZTheTree) {
+  const QString cesta = soubory[1].second;  // five vertices, connected: a tree of four edges
+  Otevri(cesta);
+  for (const TPrekryvy p : {TPrekryvy{}, TPrekryvy{true, false}, TPrekryvy{false, true}}) {
+    QStringList args{"--export", Soubor("obraz.png"), cesta};
+    if (p.cisla) args << "--cisla";
+    if (p.delky) args << "--delky";
+    ASSERT_EQ(0, Trivex(args).kod) << args.join(' ').toStdString();
+    EXPECT_EQ(ObrazPlatna(p), Png(Soubor("obraz.png"))) << args.join(' ').toStdString();
   }
+  ASSERT_EQ(0, Trivex({"--run", "kostra", cesta, "--export", Soubor("kostra.tex")}).kod);
+  const QString tex = QString::fromStdString(ReadBytes(Soubor("kostra.tex")));
+  EXPECT_EQ(4, tex.count(QStringLiteral("\\draw[trivex000080]")));
+  EXPECT_EQ(1, tex.count(QStringLiteral("\\draw[trivexc0c0c0]")));
+  EXPECT_EQ(5, tex.count(QStringLiteral("circle (2pt)")));
 }
 
-TEST_F(CommandLine, RefusedArgumentsPrintTheUsageAndExitOne) {
-  const QString cesta = Graf(GrafyTestu()[0]);
-  const struct {
-    const char* nazev;
-    QStringList args;
-    std::string duvod;
-  } radky[] = {
-      {"unknown option", {"--barvy", cesta}, "trivex: neznama volba 'barvy'\n"},
-      {"unknown command", {"--run", "prim", cesta}, "trivex: neznamy prikaz 'prim'\n"},
-      {"--run without a file", {"--run", "kruskal"}, "trivex: chybi SOUBOR\n"},
-      {"--run without a command", {"--run"}, "trivex: Missing value after '--run'.\n"},
-      {"two files", {"--run", "skore", cesta, cesta}, "trivex: prebyvajici argument '" + cesta.toStdString() + "'\n"},
-      {"unknown kind of export", {"--export", Soubor("g.jpg"), cesta}, "trivex: neznamy druh souboru '" +
-                                                                          Soubor("g.jpg").toStdString() + "'\n"},
-      {"overlays without a picture", {"--export", Soubor("g.dot"), "--cisla", cesta},
-       "trivex: --cisla a --delky patri k obrazku .png, .svg nebo .tex\n"},
-      {"overlays alone", {"--delky", cesta}, "trivex: --cisla a --delky patri k --export\n"},
-      {"--import without a target", {"--import", Soubor("g.txt")}, "trivex: chybi CIL.grf\n"},
-      {"--import to another kind", {"--import", Soubor("g.txt"), Soubor("g.dot")},
-       "trivex: --import zapisuje jen soubor .grf, ne '" + Soubor("g.dot").toStdString() + "'\n"},
-      {"--import with --run", {"--import", Soubor("g.txt"), "--run", "skore", Soubor("g.grf")},
-       "trivex: --import nelze spojit s jinymi volbami\n"},
-  };
-  for (const auto& r : radky) {
-    SCOPED_TRACE(r.nazev);
-    const Vysledek v = Trivex(r.args);
-    EXPECT_EQ(1, v.kod);
-    EXPECT_EQ("", v.out);
-    EXPECT_EQ(r.duvod + "Usage: trivex [SOUBOR]", v.err.substr(0, r.duvod.size() + 22));
-  }
-  EXPECT_FALSE(QFile::exists(Soubor("g.dot")));
-}
-
-TEST_F(CommandLine, AFileThatDoesNotOpenGivesTheProgramsMessageExitTwoAndWritesNothing) {
+// Help and version on standard output and exit 0; refused arguments give the reason and the
+// usage on standard error and exit 1; a file that does not open gives the program's message
+// and exit 2. None writes a file.
+TEST_F(CommandLine, ArgumentsAndFilesGiveTheirExitCodeAndMessage) {
   WriteBytes(Soubor("text.grf"), "dva\r\n");
-  const struct {
-    const char* nazev;
-    QString soubor;
-    std::string zprava;
-  } radky[] = {
-      {"missing", Soubor("chybi.grf"), " vami vybrany soubor neexistuje \n"},
-      {"not a graph", Soubor("text.grf"), " vami vybrany soubor obsahuje data negrafu \n"},
+  const QStringList predtim = QDir(dir.path()).entryList(QDir::Files);
+  const auto proc = [](const std::string& duvod) { return "trivex: " + duvod + "\nUsage: trivex [SOUBOR]\n"; };
+  // Of exit 0 the start of standard output is given, of exit 1 the start of standard error.
+  const struct { const char* nazev; QStringList args; int kod; std::string out, err; } radky[] = {
+      {"--help", {"--help"}, 0, "Usage: trivex [SOUBOR]\n", ""},
+      {"--version", {"--version"}, 0, "trivex " TRIVEX_VERSION "\n", ""},
+      {"unknown option", {"--barvy", "g.grf"}, 1, "", proc("neznama volba 'barvy'")},
+      {"unknown command", {"--run", "prim", "g.grf"}, 1, "", proc("neznamy prikaz 'prim'")},
+      {"--run without a file", {"--run", "kruskal"}, 1, "", proc("chybi SOUBOR")},
+      {"--run without a command", {"--run"}, 1, "", proc("Missing value after '--run'.")},
+      {"two files", {"--run", "skore", "g.grf", "h.grf"}, 1, "", proc("prebyvajici argument 'h.grf'")},
+      {"unknown kind of export", {"--export", "g.jpg", "g.grf"}, 1, "", proc("neznamy druh souboru 'g.jpg'")},
+      {"overlays without a picture", {"--export", "g.dot", "--cisla", "g.grf"}, 1, "",
+       proc("--cisla a --delky patri k obrazku .png, .svg nebo .tex")},
+      {"overlays alone", {"--delky", "g.grf"}, 1, "", proc("--cisla a --delky patri k --export")},
+      {"--import without a target", {"--import", "g.txt"}, 1, "", proc("chybi CIL.grf")},
+      {"--import to another kind", {"--import", "g.txt", "g.dot"}, 1, "",
+       proc("--import zapisuje jen soubor .grf, ne 'g.dot'")},
+      {"--import with --run", {"--import", "g.txt", "--run", "skore", "g.grf"}, 1, "",
+       proc("--import nelze spojit s jinymi volbami")},
+      {"missing file", {"--run", "kruskal", Soubor("chybi.grf"), "--export", Soubor("kopie.graphml")}, 2, "",
+       " vami vybrany soubor neexistuje \n"},
+      {"not a graph", {"--run", "kruskal", Soubor("text.grf"), "--export", Soubor("kopie.graphml")}, 2, "",
+       " vami vybrany soubor obsahuje data negrafu \n"},
   };
   for (const auto& r : radky) {
     SCOPED_TRACE(r.nazev);
-    const Vysledek v = Trivex({"--run", "kruskal", r.soubor, "--export", Soubor("kopie.graphml")});
-    EXPECT_EQ(2, v.kod);
-    EXPECT_EQ("", v.out);
-    EXPECT_EQ(r.zprava, v.err);
-    EXPECT_FALSE(QFile::exists(Soubor("kopie.graphml")));
+    const Vysledek v = Trivex(r.args);
+    EXPECT_EQ(r.kod, v.kod);
+    EXPECT_EQ(r.out, v.out.substr(0, r.kod == 0 ? r.out.size() : std::string::npos));
+    EXPECT_EQ(r.err, v.err.substr(0, r.kod == 1 ? r.err.size() : std::string::npos));
   }
+  EXPECT_EQ(predtim, QDir(dir.path()).entryList(QDir::Files));
 }
 
 TEST_F(CommandLine, ManualPageIsTheOneMadeFromTheHelp) {
@@ -137,50 +108,4 @@ TEST_F(CommandLine, ManualPageIsTheOneMadeFromTheHelp) {
   ASSERT_EQ(0, v.kod) << v.err;
   EXPECT_EQ(ReadBytes(TRIVEX_ZDROJE "/packaging/trivex.1"), ReadBytes(stranka))
       << "run scripts/make-manpage.sh after changing the help";
-}
-
-TEST_F(CommandLine, PicturesShowTheCanvasAfterTheRunAndTikZItsTree) {
-  const GrafTestu g = GrafyTestu()[1];  // five vertices, connected: a tree of four edges
-  const QString cesta = Graf(g);
-  const struct {
-    const char* nazev;
-    const char* prikaz;  // nullptr: no --run, the picture after opening
-    int zalozka;
-    TButton* TForm1::*tlacitko;
-    bool cisla;
-  } radky[] = {
-      {"after opening", nullptr, -1, nullptr, false},
-      {"after Kruskal", "kruskal", 2, &TForm1::Button6, false},
-      {"after the colours", "obarvi", -1, &TForm1::Button10, false},
-      {"numbers over the canvas", "kostra", 1, &TForm1::Button7, true},
-  };
-  for (const auto& r : radky) {
-    SCOPED_TRACE(r.nazev);
-    FreeProgramWindows();
-    CreateProgramWindows();
-    ShowActive(Form1);
-    Otevri(cesta);
-    if (r.zalozka >= 0) Zalozka(r.zalozka);
-    if (r.tlacitko) Klikni(Form1->*r.tlacitko);
-
-    QStringList args{"--export", Soubor("obraz.png"), cesta};
-    if (r.prikaz) args << "--run" << r.prikaz;
-    if (r.cisla) args << "--cisla";
-    ASSERT_EQ(0, Trivex(args).kod);
-    const QImage obraz(Soubor("obraz.png"));
-    ASSERT_EQ(QSize(kSirkaPlatna, kVyskaPlatna), obraz.size());
-    int jinak = 0;
-    for (int y = 0; y < kVyskaPlatna; ++y)
-      for (int x = 0; x < kSirkaPlatna; ++x) {
-        const QRgb p = obraz.pixel(x, y);
-        jinak += RGB(qRed(p), qGreen(p), qBlue(p)) != Bod(x, y);
-      }
-    EXPECT_EQ(r.cisla, jinak > 0) << jinak << " pixels differ from the window's canvas";
-  }
-  // The TikZ picture is the graph as drawn: the tree in the program's maroon, the rest silver.
-  ASSERT_EQ(0, Trivex({"--run", "kostra", cesta, "--export", Soubor("kostra.tex")}).kod);
-  const QString tex = QString::fromStdString(ReadBytes(Soubor("kostra.tex")));
-  EXPECT_EQ(4, tex.count(QStringLiteral("\\draw[trivex000080]")));
-  EXPECT_EQ(1, tex.count(QStringLiteral("\\draw[trivexc0c0c0]")));
-  EXPECT_EQ(5, tex.count(QStringLiteral("circle (2pt)")));
 }
