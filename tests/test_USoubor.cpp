@@ -97,12 +97,8 @@ TEST_F(GraphFile, LoadsTakeExactlyTheWritersSpacingAndSavesWriteBackWhatWasRead)
   std::string count16 = "16";  // a whole file of 16 vertices: one more than the graph holds
   for (int field = 0; field < 16 * 17; ++field) count16 += field % 17 ? k0 : "\r\n" + k0 + "1 1 ";
   // Reals are written to fifteen digits, the largest double rounded down to stay readable; texts keep their blanks.
-  const std::string digits = "2\r\n-1.7976931348623157E+0308 2147483647 -7  9.9999999999999999E+0000  1E-300"
-                             "   leading blanks\r\n 3.3333333333333333E-0001 -15 568  1E-300  6.6666666666666667E-1"
-                             " inner  blanks and trailing \r\n";
-  const std::string rounded = "2\r\n-1.79769313486231E+0308 2147483647 -7  1.00000000000000E+0001 "
-                              " 1.00000000000000E-0300   leading blanks\r\n 3.33333333333333E-0001 -15 568 "
-                              " 1.00000000000000E-0300  6.66666666666667E-0001 inner  blanks and trailing \r\n";
+  const std::string digits = "1\r\n-1.7976931348623157E+0308 2147483647 -7  6.6666666666666667E-1   kept  blanks \r\n";
+  const std::string rounded = "1\r\n-1.79769313486231E+0308 2147483647 -7  6.66666666666667E-0001   kept  blanks \r\n";
   const struct { const char* name; std::string bytes; int result; std::string saved = kFile; const char* file = kJmeno; }
   cases[] = {
       {"LF only", "2\n" + kLine1 + "\n" + kLine2 + "\n", 0}, {"CR only", "2\r" + kLine1 + "\r" + kLine2 + "\r", 0},
