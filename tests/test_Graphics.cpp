@@ -108,14 +108,12 @@ TEST(Canvas, CirclesCoverThePixelsWhoseCentresLieInside) {
     canvas.Pen.Color = clRed;
     canvas.Brush.Color = clRed;
     canvas.Ellipse(int(c.left), int(c.top), int(c.left + c.size), int(c.top + c.size));
+    const auto square = [](long long v) { return std::uint64_t(v) * std::uint64_t(v); };  // exact, the sum too, for |v| < 2^31
     Pixels inside;
-    for (long long y = 0; y < 361; ++y) {
-      for (long long x = 0; x < 569; ++x) {
-        const std::uint64_t dx = std::uint64_t(std::llabs(2 * (x - c.left) + 1 - c.size));
-        const std::uint64_t dy = std::uint64_t(std::llabs(2 * (y - c.top) + 1 - c.size));
-        if (dx * dx + dy * dy <= std::uint64_t(c.size * c.size)) inside.emplace(x, y);
-      }
-    }
+    for (long long y = 0; y < 361; ++y)
+      for (long long x = 0; x < 569; ++x)
+        if (square(2 * (x - c.left) + 1 - c.size) + square(2 * (y - c.top) + 1 - c.size) <= square(c.size))
+          inside.emplace(x, y);
     const Pixels drawn = PixelsOf(canvas, clRed);
     EXPECT_EQ(inside, drawn) << c.name;
     EXPECT_FALSE(drawn.empty()) << c.name;
