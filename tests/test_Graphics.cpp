@@ -108,7 +108,7 @@ TEST(Canvas, CirclesCoverThePixelsWhoseCentresLieInside) {
     canvas.Pen.Color = clRed;
     canvas.Brush.Color = clRed;
     canvas.Ellipse(int(c.left), int(c.top), int(c.left + c.size), int(c.top + c.size));
-    const auto square = [](long long v) { return std::uint64_t(v) * std::uint64_t(v); };  // exact, the sum too, for |v| < 2^31
+    const auto square = [](long long v) { return std::uint64_t(v) * std::uint64_t(v); };  // exact while |v| < 2^31
     Pixels inside;
     for (long long y = 0; y < 361; ++y)
       for (long long x = 0; x < 569; ++x)
