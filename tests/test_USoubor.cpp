@@ -92,7 +92,6 @@ protected:
 // Each row loads a file over the two-vertex example and saves graf again. The check is strict (1: graf left
 // alone), the reader free in line ends, sign positions and digits; a lone '.' passes but does not convert (-1).
 TEST_F(GraphFile, LoadsTakeExactlyTheWritersSpacingAndSavesWriteBackWhatWasRead) {
-  const std::string example = "\r\n" + kLine1 + "\r\n" + kLine2 + "\r\n";
   std::string count16 = "16";  // a whole file of 16 vertices: one more than the graph holds
   for (int field = 0; field < 16 * 17; ++field) count16 += field % 17 ? k0 : "\r\n" + k0 + "1 1 ";
   // Reals are written to fifteen digits, the largest double rounded down to stay readable; texts keep their blanks.
@@ -108,7 +107,7 @@ TEST_F(GraphFile, LoadsTakeExactlyTheWritersSpacingAndSavesWriteBackWhatWasRead)
        "2\r\n 1.00000000000000E+0001 " + kLine1.substr(k0.size()) + "\r\n" + kLine2 + "\r\n"},
       {"asymmetric rows", "2\r\n" + k0 + "1 1 " + k0 + k1 + "a\r\n" + k0 + "2 2 " + k2 + k0 + "b\r\n", 0,
        "2\r\n" + k0 + "1 1 " + k0 + k2 + "a\r\n" + k0 + "2 2 " + k1 + k0 + "b\r\n"},
-      {"count ' 2'", " 2" + example, 1}, {"empty first line", example, 1}, {"count 16", count16, 1},
+      {"count ' 2'", " " + kFile, 1}, {"empty first line", kFile.substr(1), 1}, {"count 16", count16, 1},
       {"two blanks after x", "2\r\n" + k0 + "120  45 " + k0 + k5 + "\r\n" + kLine2, 1},
       {"missing last length", "2\r\n" + kLine1 + "\r\n" + kV2, 1}, {"short file", "2\r\n" + kLine1 + "\r\n", 1},
       {"binary bytes", std::string("\x7F" "ELF\0\0\x01\x02", 8), 1}, {"10 MB line", std::string(10 << 20, '7'), 1},
