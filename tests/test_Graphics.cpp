@@ -9,8 +9,6 @@
 #include <climits>
 #include <cstdint>
 #include <ostream>
-#include <set>
-#include <utility>
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,6 @@
 #include "support/TestSupport.h"
 
 #include <climits>
-#include <set>
 
 #include <gtest/gtest.h>
 
