@@ -95,8 +95,8 @@ TEST_F(GraphFile, LoadsTakeExactlyTheWritersSpacingAndSavesWriteBackWhatWasRead)
   std::string count16 = "16";  // a whole file of 16 vertices: one more than the graph holds
   for (int field = 0; field < 16 * 17; ++field) count16 += field % 17 ? k0 : "\r\n" + k0 + "1 1 ";
   // Reals are written to fifteen digits, the largest double rounded down to stay readable; texts keep their blanks.
-  const std::string digits = "1\r\n-1.7976931348623157E+0308 2147483647 -2147483648 -6.6666666666666667E-1  kept  blanks \r\n";
-  const std::string rounded = "1\r\n-1.79769313486231E+0308 2147483647 -2147483648 -6.66666666666667E-0001  kept  blanks \r\n";
+  const std::string digits = "1\r\n-1.7976931348623157E+0308 2147483647 -2147483648 -6.6666666666666667E-1  a  b \r\n";
+  const std::string rounded = "1\r\n-1.79769313486231E+0308 2147483647 -2147483648 -6.66666666666667E-0001  a  b \r\n";
   const struct { const char* name; std::string bytes; int result; std::string saved = kFile; const char* file = kJmeno; }
   cases[] = {
       {"LF only", "2\n" + kLine1 + "\n" + kLine2 + "\n", 0}, {"CR only", "2\r" + kLine1 + "\r" + kLine2 + "\r", 0},
