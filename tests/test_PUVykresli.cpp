@@ -13,10 +13,13 @@
 
 namespace {
 
-TEST(Drawing, ClearLeavesAGreyOutlineAndDotsAndLinesTakeTheirExactPixels) {
+TEST(Drawing, ClearRestoresTheColourTableAndDotsAndLinesTakeTheirExactPixels) {
   TestSurface surface;
   surface.canvas.Fill(clRed);
+  paleta.fill(clWhite);
   SmazPlatno();
+  EXPECT_EQ((std::array{clBlack, clPurple, clTeal, clGreen, clYellow, clNavy, clGray, clOlive, clMaroon, clRed,
+                        clSilver, clBlue}), paleta) << "colour number i is drawn in paleta[i]";
   Pixels outline;
   for (int x = 0; x < kSirkaPlatna; ++x) outline.insert({{x, 0}, {x, kVyskaPlatna - 1}});
   for (int y = 0; y < kVyskaPlatna; ++y) outline.insert({{0, y}, {kSirkaPlatna - 1, y}});
@@ -26,10 +29,8 @@ TEST(Drawing, ClearLeavesAGreyOutlineAndDotsAndLinesTakeTheirExactPixels) {
   EXPECT_EQ((Pixels{{299, 198}, {300, 198}, {298, 199}, {299, 199}, {300, 199}, {301, 199},
                     {298, 200}, {299, 200}, {300, 200}, {301, 200}, {299, 201}, {300, 201}}),
             PixelsOf(surface.canvas, clRed)) << "the 4 x 4 box from (298, 198) without its corners";
-  // The canvas's own tests check every pixel of a line; here only that it runs from the first end.
-  VykresliHranu(10, 20, 100, 50, clBlue);
-  EXPECT_EQ(clBlue, surface.canvas.Pixel(10, 20)) << "the start";
-  EXPECT_EQ(clWhite, surface.canvas.Pixel(100, 50)) << "the end";
+  VykresliHranu(10, 20, 100, 50, clBlue);  // the canvas's tests check its pixels; here, that it runs from the first end
+  EXPECT_EQ(std::pair(clBlue, clWhite), std::pair(surface.canvas.Pixel(10, 20), surface.canvas.Pixel(100, 50)));
 }
 
 // Two vertices: the dots go over the line (of its 90 pixels each dot covers two), only a zero entry in
