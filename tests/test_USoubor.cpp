@@ -48,8 +48,8 @@ std::vector<std::string> Obsah(const fs::path& slozka) {
   return jmena;
 }
 
-// The k-th vertex made since the generator started always lands in the same place.
-TEST(Graph, TheKthVertexOfARunAlwaysGetsTheSamePosition) {
+// The k-th vertex made since the generator started always lands in the same place; Clear forgets the counts too.
+TEST(Graph, TheKthVertexOfARunAlwaysGetsTheSamePositionAndClearForgetsAll) {
   tgraf run, first3, next2;
   ZacniNahodneSouradnice();
   run.Init(5);
@@ -58,6 +58,10 @@ TEST(Graph, TheKthVertexOfARunAlwaysGetsTheSamePosition) {
   next2.Init(2);
   const auto at = [](const tgraf& g, std::uint8_t i) { return std::make_pair(g.GetX(i), g.GetY(i)); };
   for (std::uint8_t i = 1; i <= 5; ++i) EXPECT_EQ(at(run, i), i <= 3 ? at(first3, i) : at(next2, i - 3)) << int(i);
+  run.SetKomponent(2);
+  run.SetBarev(3);
+  run.Clear();
+  EXPECT_EQ(0, run.GetPocet() + run.GetKomponent() + run.GetBarev());
 }
 
 // Each test gets a fresh folder under the system's temporary folder, removed with everything in it. Folder
