@@ -8,14 +8,8 @@
 
 #include <climits>
 #include <cstdint>
-#include <ostream>
 
 #include <gtest/gtest.h>
-
-// GoogleTest shows a failed comparison's values as hex pairs; it finds this beside TWide.
-static void PrintTo(TWide w, std::ostream* os) {
-  *os << std::hex << "{0x" << w.hi << ", 0x" << w.lo << "}" << std::dec;
-}
 
 namespace {
 
@@ -25,15 +19,13 @@ constexpr std::uint64_t kMax = ~std::uint64_t(0);
 // edges of the halves and divisors above 2^63; a few exact results pin the halves themselves.
 TEST(WideInt, ProductsSumsAndQuotientsAreExactAtTheEdges) {
   const std::uint64_t edges[] = {1, 0xFFFFFFFF, std::uint64_t(1) << 32, 0x1F2E3D4C, (std::uint64_t(1) << 63) + 1, kMax};
-  for (const std::uint64_t a : edges) {
-    for (const std::uint64_t b : edges) {
+  for (const std::uint64_t a : edges)
+    for (const std::uint64_t b : edges)
       for (const std::uint64_t r : {std::uint64_t(0), b - 1}) {
         const TWideDivision division = DivWide(AddWide(MulWide(a, b), {0, r}), b);
         EXPECT_EQ((TWide{0, a}), division.quotient) << std::hex << a << " * " << b << " + " << r;
         EXPECT_EQ(r, division.remainder) << std::hex << a << " * " << b << " + " << r;
       }
-    }
-  }
   EXPECT_EQ((TWide{0xFFFFFFFFFFFFFFFE, 1}), MulWide(kMax, kMax));
   EXPECT_EQ((TWide{0x100000000, 0xFFFFFFFEFFFFFFFF}), MulWide(kMax, 0x100000001)) << "carry out of the middle column";
   EXPECT_EQ((TWide{8, kMax - 1}), AddWide({5, kMax}, {2, kMax})) << "carry beside high parts";
