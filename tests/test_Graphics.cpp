@@ -8,84 +8,37 @@
 
 #include <climits>
 #include <cstdint>
-#include <ostream>
-#include <set>
-#include <utility>
 
 #include <gtest/gtest.h>
-
-// GoogleTest shows a failed comparison's values as hex pairs; it finds this beside TWide.
-static void PrintTo(TWide w, std::ostream* os) {
-  *os << std::hex << "{0x" << w.hi << ", 0x" << w.lo << "}" << std::dec;
-}
 
 namespace {
 
 constexpr std::uint64_t kMax = ~std::uint64_t(0);
 
+// A product plus a remainder, divided again, gives back the factor and the remainder for values at the
+// edges of the halves and divisors above 2^63; a few exact results pin the halves themselves.
 TEST(WideInt, ProductsSumsAndQuotientsAreExactAtTheEdges) {
-  const struct { const char* name; std::uint64_t a, b; TWide product; } products[] = {
-      {"zero", 0, kMax, {0, 0}},
-      {"one", 1, kMax, {0, kMax}},
-      {"2^32 squared", std::uint64_t(1) << 32, std::uint64_t(1) << 32, {1, 0}},
-      {"largest squared", kMax, kMax, {0xFFFFFFFFFFFFFFFE, 1}},
-      {"top bit doubled", std::uint64_t(1) << 63, 2, {1, 0}},
-      {"low halves only", 0xFFFFFFFF, 0xFFFFFFFF, {0, 0xFFFFFFFE00000001}},
-      {"carry out of the middle column", kMax, 0x100000001, {0x100000000, 0xFFFFFFFEFFFFFFFF}},
-  };
-  for (const auto& c : products) {
-    EXPECT_EQ(c.product, MulWide(c.a, c.b)) << c.name;
-    EXPECT_EQ(c.product, MulWide(c.b, c.a)) << c.name << ", swapped";
-  }
+  const std::uint64_t edges[] = {1, 0xFFFFFFFF, std::uint64_t(1) << 32, 0x1F2E3D4C, (std::uint64_t(1) << 63) + 1, kMax};
+  for (const std::uint64_t a : edges)
+    for (const std::uint64_t b : edges)
+      for (const std::uint64_t r : {std::uint64_t(0), b - 1}) {
+        const TWideDivision division = DivWide(AddWide(MulWide(a, b), {0, r}), b);
+        EXPECT_EQ((TWide{0, a}), division.quotient) << std::hex << a << " * " << b << " + " << r;
+        EXPECT_EQ(r, division.remainder) << std::hex << a << " * " << b << " + " << r;
+      }
+  EXPECT_EQ((TWide{0xFFFFFFFFFFFFFFFE, 1}), MulWide(kMax, kMax));
+  EXPECT_EQ((TWide{0x100000000, 0xFFFFFFFEFFFFFFFF}), MulWide(kMax, 0x100000001)) << "carry out of the middle column";
+  EXPECT_EQ((TWide{8, kMax - 1}), AddWide({5, kMax}, {2, kMax})) << "carry beside high parts";
+  EXPECT_EQ((TWide{kMax, 3}), DivWide({kMax, 3}, 1).quotient) << "a quotient above 2^64";
 
-  const struct { const char* name; TWide a, b, sum; } sums[] = {
-      {"carry into the high half", {0, kMax}, {0, 1}, {1, 0}},
-      {"carry beside high parts", {5, kMax}, {2, kMax}, {8, kMax - 1}},
-      {"no carry", {1, 2}, {3, 4}, {4, 6}},
-  };
-  for (const auto& c : sums) EXPECT_EQ(c.sum, AddWide(c.a, c.b)) << c.name;
-
-  const struct { const char* name; TWide a, b; bool less, lessOrEqual; } comparisons[] = {
-      {"high half decides", {1, 0}, {0, kMax}, false, false},
-      {"low half decides", {7, 1}, {7, 2}, true, true},
-      {"equal", {7, 2}, {7, 2}, false, true},
-  };
-  for (const auto& c : comparisons) {
-    EXPECT_EQ(c.less, c.a < c.b) << c.name;
-    EXPECT_EQ(c.lessOrEqual, c.a <= c.b) << c.name;
-  }
-
-  const struct { const char* name; TWide n; std::uint64_t d; TWide quotient; std::uint64_t remainder; } quotients[] = {
-      {"smaller than the divisor", {0, 7}, 10, {0, 0}, 7},
-      {"by one", {kMax, 3}, 1, {kMax, 3}, 0},
-      {"2^64 halved", {1, 0}, 2, {0, std::uint64_t(1) << 63}, 0},
-      {"largest by largest half", {kMax, kMax}, kMax, {1, 1}, 0},
-      {"divisor over 2^63", {kMax, kMax}, (std::uint64_t(1) << 63) + 1, {1, 0xFFFFFFFFFFFFFFFC}, 3},
-      {"largest remainder", {0xFFFFFFFFFFFFFFFE, kMax}, kMax, {0, kMax}, kMax - 1},
-      {"mixed bits", {0x123456789ABCDEF0, 0x0FEDCBA987654321}, 0x1F2E3D4C, {0x95766EAE, 0x72729F3B23C6397E}, 0x16352BB9},
-  };
-  for (const auto& c : quotients) {
-    const TWideDivision division = DivWide(c.n, c.d);
-    EXPECT_EQ(c.quotient, division.quotient) << c.name;
-    EXPECT_EQ(c.remainder, division.remainder) << c.name;
-  }
+  EXPECT_FALSE((TWide{1, 0}) <= (TWide{0, kMax})) << "the high half decides";
+  EXPECT_TRUE((TWide{7, 1}) < (TWide{7, 2})) << "then the low half";
+  EXPECT_FALSE((TWide{7, 2}) < (TWide{7, 2}));
+  EXPECT_TRUE((TWide{7, 2}) <= (TWide{7, 2}));
 }
 
-long long FloorDiv(long long a, long long b) {
-  return a / b - (a % b != 0 && (a < 0) != (b < 0) ? 1 : 0);
-}
-
-// (2 t minor + steps) / (2 steps) rounded down, in 64 bits: directly when the minor
-// difference is small, and as t + (steps - 2 t (steps - minor)) / (2 steps) when it
-// is close to the steps.
-long long Offset(long long t, long long minor, long long steps) {
-  if (minor < (1LL << 28)) return FloorDiv(2 * t * minor + steps, 2 * steps);
-  const long long rest = steps - minor;
-  EXPECT_LT(rest, 1LL << 28) << "no 64-bit formula for this line";
-  return t + FloorDiv(steps - 2 * t * rest, 2 * steps);
-}
-
-// The pixels on the picture, found by walking its columns (or rows) rather than the line.
+// The pixels on the picture, found by walking its columns (or rows) rather than the line: at step t the
+// minor offset is (2 t |minor| + steps) / (2 steps) rounded down, worked out afresh for every step.
 Pixels LinePixels(long long x1, long long y1, long long x2, long long y2, int width, int height) {
   const long long dx = x2 - x1, dy = y2 - y1;
   const bool xMajor = std::llabs(dx) >= std::llabs(dy);
@@ -95,7 +48,9 @@ Pixels LinePixels(long long x1, long long y1, long long x2, long long y2, int wi
   for (long long m = 0; m < (xMajor ? width : height); ++m) {
     const long long t = (m - (xMajor ? x1 : y1)) * sign;
     if (t < 0 || t >= steps) continue;
-    const long long minor = (xMajor ? y1 : x1) + minorSign * Offset(t, std::llabs(minorDiff), steps);
+    const TWide twice = MulWide(2 * std::uint64_t(t), std::uint64_t(std::llabs(minorDiff)));
+    const TWideDivision offset = DivWide(AddWide(twice, {0, std::uint64_t(steps)}), 2 * std::uint64_t(steps));
+    const long long minor = (xMajor ? y1 : x1) + minorSign * (long long)offset.quotient.lo;
     const long long x = xMajor ? m : minor, y = xMajor ? minor : m;
     if (x >= 0 && y >= 0 && x < width && y < height) pixels.emplace(x, y);
   }
@@ -105,10 +60,8 @@ Pixels LinePixels(long long x1, long long y1, long long x2, long long y2, int wi
 TEST(Canvas, LinesTakeTheExactlyRoundedPixelsNearAndFar) {
   const struct { const char* name; int x1, y1, x2, y2; std::size_t atLeast; } lines[] = {
       {"shallow to the right", 10, 20, 100, 50, 90},
-      {"steep up to the left", 400, 300, 380, 10, 290},
       {"ties round away from the start", 0, 0, 8, 2, 8},
       {"ties backwards", 8, 2, 0, 0, 8},
-      {"diagonal", 5, 5, 300, 300, 295},
       {"starts far to the left", -1000003, 5, 600, 200, 569},
       {"starts far below", 50, 2000000011, 60, 0, 360},
       {"corner to corner of the integers", INT_MIN, INT_MIN, INT_MAX, INT_MAX - 400, 300},
@@ -130,27 +83,21 @@ TEST(Canvas, LinesTakeTheExactlyRoundedPixelsNearAndFar) {
 TEST(Canvas, CirclesCoverThePixelsWhoseCentresLieInside) {
   const long long big = 1LL << 30;
   const struct { const char* name; long long left, top, size; } circles[] = {
-      {"dot", 298, 198, 4},
       {"odd size", 10, 20, 101},
       {"cut by the corner", -50, -70, 200},
       {"largest exact, its right side on the picture", -big + 300, -big / 2 + 180, big},
-      {"largest exact, its top on the picture", -big / 2 + 280, 40, big},
   };
   for (const auto& c : circles) {
     TCanvas canvas(569, 361);
     canvas.Pen.Color = clRed;
     canvas.Brush.Color = clRed;
     canvas.Ellipse(int(c.left), int(c.top), int(c.left + c.size), int(c.top + c.size));
+    const auto square = [](long long v) { return std::uint64_t(v) * std::uint64_t(v); };  // exact while |v| < 2^31
     Pixels inside;
-    for (long long y = 0; y < 361; ++y) {
-      for (long long x = 0; x < 569; ++x) {
-        const std::uint64_t dx = std::uint64_t(std::llabs(2 * (x - c.left) + 1 - c.size));
-        const std::uint64_t dy = std::uint64_t(std::llabs(2 * (y - c.top) + 1 - c.size));
-        const std::uint64_t size = std::uint64_t(c.size);
-        if (x - c.left < c.size && y - c.top < c.size && x >= c.left && y >= c.top && dx * dx + dy * dy <= size * size)
+    for (long long y = 0; y < 361; ++y)
+      for (long long x = 0; x < 569; ++x)
+        if (square(2 * (x - c.left) + 1 - c.size) + square(2 * (y - c.top) + 1 - c.size) <= square(c.size))
           inside.emplace(x, y);
-      }
-    }
     const Pixels drawn = PixelsOf(canvas, clRed);
     EXPECT_EQ(inside, drawn) << c.name;
     EXPECT_FALSE(drawn.empty()) << c.name;

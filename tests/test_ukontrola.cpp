@@ -14,25 +14,24 @@ namespace {
 
 TEST(KontrolaCisla, ClassifiesNumberTextsByKind) {
   const struct { const char* name; std::string text; char kind; int expected; } cases[] = {
-      {"empty real", "", 'r', 1}, {"empty unsigned", "", 'b', 1}, {"unsigned", "12", 'b', 0}, {"minus in unsigned", "-12", 'b', 2},
-      {"other kinds are unsigned", "-1", 'x', 2}, {"negative integer", "-12", 'i', 0}, {"minus inside integer", "1-2", 'i', 2},
-      {"real", "3.25", 'r', 0}, {"two dots", "3.2.5", 'r', 2}, {"lone dot", ".", 'r', 0}, {"lone minus", "-", 'r', 0},
-      {"lone minus integer", "-", 'i', 0}, {"file real", "1.25000000000000E+0001", 'r', 0}, {"negative exponent", "5.00000000000000E-0001", 'r', 0},
-      {"exponent without sign", "1E5", 'r', 2}, {"lower-case e", "1e+5", 'r', 2}, {"second exponent", "1E+5E+5", 'r', 2},
-      {"exponent alone", "E+", 'r', 0}, {"dot after exponent", "1E+5.5", 'r', 0}, {"comma", "3,5", 'r', 2}, {"leading blank", " 12", 'b', 2},
-      {"letter at 256 unseen", std::string(255, '1') + "x", 'b', 0}, {"exponent cut at 255", std::string(254, '1') + "E+5", 'r', 2},
+      {"empty", "", 'r', 1}, {"unsigned", "12", 'b', 0}, {"minus in unsigned", "-12", 'b', 2}, {"real", "3.25", 'r', 0},
+      {"negative integer", "-12", 'i', 0}, {"minus inside", "1-2", 'i', 2}, {"two dots", "3.2.5", 'r', 2},
+      {"lone dot", ".", 'r', 0}, {"comma", "3,5", 'r', 2}, {"exponent", "1.25E+0001", 'r', 0},
+      {"negative exponent", "5E-1", 'r', 0}, {"exponent without sign", "1E5", 'r', 2}, {"lower-case e", "1e+5", 'r', 2},
+      {"second exponent", "1E+5E+5", 'r', 2}, {"dot after exponent", "1E+5.5", 'r', 0},
+      {"256th unseen", std::string(255, '1') + "x", 'b', 0}, {"cut exponent", std::string(254, '1') + "E+5", 'r', 2},
   };
   for (const auto& c : cases) EXPECT_EQ(c.expected, KontrolaCisla(c.text, c.kind)) << c.name;
 }
 
 TEST(SysUtils, NumberTextsUseTheDotAndFifteenDigits) {
-  const std::pair<double, const char*> shown[] = {{0.0, "0"}, {-0.0, "0"}, {2.5, "2.5"}, {-1.0, "-1"}, {12.75, "12.75"}, {1e-6, "1E-6"},
-      {0.00001, "0.00001"}, {123456789012345.0, "123456789012345"}, {1e15, "1E15"}, {1234567890123456.0, "1.23456789012346E15"}, {0.1 + 0.2, "0.3"}};
+  const std::pair<double, const char*> shown[] = {{-1.0, "-1"}, {12.75, "12.75"}, {1e-6, "1E-6"}, {0.00001, "0.00001"},
+      {123456789012345.0, "123456789012345"}, {1e15, "1E15"}, {1234567890123456.0, "1.23456789012346E15"}};
   for (const auto& [value, text] : shown) EXPECT_EQ(text, FloatToStr(value)) << value;
   const struct { const char* text; bool integer; std::optional<double> value; } read[] = {
-      {"2.5", false, 2.5}, {"1.25E+0001", false, 12.5}, {".", false, {}}, {"-", false, {}}, {"", false, {}}, {"2,5", false, {}},
-      {" 1", false, {}}, {"1E+9999", false, {}}, {"nan", false, {}}, {"-2147483648", true, -2147483648.0}, {"2147483648", true, {}},
-      {"", true, {}}, {"-", true, {}}, {"1.0", true, {}}, {"+1", true, {}}};
+      {"3.33333333333333E-0001", false, 0.333333333333333}, {".", false, {}}, {"2,5", false, {}}, {" 1", false, {}},
+      {"1E+9999", false, {}}, {"nan", false, {}}, {"-2147483648", true, -2147483648.0}, {"2147483648", true, {}},
+      {"-", true, {}}, {"1.0", true, {}}};
   for (const auto& r : read) {
     try {
       EXPECT_EQ(r.value, r.integer ? StrToInt(r.text) : StrToFloat(r.text)) << r.text;
