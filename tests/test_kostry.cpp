@@ -45,16 +45,13 @@ protected:
   }
 };
 
-TEST_F(Kostry, SortedListsGoByLengthThenByTheirOrderBefore) {
+// The runs' narrations below fix the order of ties; a row of its own leaves out the diagonal
+// and the vertices before od, which no run's graph shows.
+TEST_F(Kostry, SortedRowLeavesOutTheDiagonalAndTheVerticesBeforeOd) {
   tzaznamyHran z;
-  PostavGraf(5, {{2, 1, 5}, {2, 4, 5}, {2, 5, -1}});
-  EXPECT_EQ((std::vector<int>{5, 1, 4}), Kam(SeradRadek(z, 2, 1))) << "negative first, ties by kam";
   PostavGraf(4, {{2, 1, 1}, {2, 2, 9}, {2, 3, 4}, {2, 4, 2}});
-  EXPECT_EQ((std::vector<int>{4, 3}), Kam(SeradRadek(z, 2, 2))) << "no diagonal, nothing before od";
-  // On equal lengths the merge takes the record of its first list first.
-  PostavGraf(6, {{1, 3, 1}, {1, 4, 3}, {2, 5, 1}, {2, 6, 2}});
-  EXPECT_EQ((std::vector<int>{3, 5, 6, 4}), Kam(SlijSeznamy(SeradRadek(z, 1, 1), SeradRadek(z, 2, 1))));
-  EXPECT_EQ((std::vector<int>{5, 3, 6, 4}), Kam(SlijSeznamy(SeradRadek(z, 2, 1), SeradRadek(z, 1, 1))));
+  EXPECT_EQ((std::vector<int>{4, 3}), Kam(SeradRadek(z, 2, 2)));
+  EXPECT_EQ((std::vector<int>{1, 4, 3}), Kam(SeradRadek(z, 2, 1)));
 }
 
 TEST_F(Kostry, KruskalNarratesUntilTheForestIsComplete) {
