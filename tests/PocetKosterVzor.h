@@ -16,19 +16,17 @@ namespace vzor {
 inline std::int64_t PocetKoster(int n, const std::vector<std::pair<int, int>>& hrany) {
   if (n == 0) return 0;
   __extension__ typedef __int128 cislo;
-  std::vector<std::vector<cislo>> a(n - 1, std::vector<cislo>(n - 1, 0));  // without the last row and column
-  const auto pridej = [&](int r, int s, int d) {
-    if (r < n && s < n) a[r - 1][s - 1] += d;
-  };
-  for (const auto& [i, j] : hrany) pridej(i, j, -1), pridej(j, i, -1), pridej(i, i, 1), pridej(j, j, 1);
+  std::vector<std::vector<cislo>> a(n, std::vector<cislo>(n, 0));
+  for (const auto& [i, j] : hrany) --a[i - 1][j - 1], --a[j - 1][i - 1], ++a[i - 1][i - 1], ++a[j - 1][j - 1];
+  const int m = n - 1;  // the last row and column are left out
   cislo predchozi = 1, znamenko = 1;
-  for (int k = 0; k < n - 1; ++k) {
+  for (int k = 0; k < m; ++k) {
     int pivot = k;
-    while (pivot < n - 1 && a[pivot][k] == 0) ++pivot;
-    if (pivot == n - 1) return 0;
+    while (pivot < m && a[pivot][k] == 0) ++pivot;
+    if (pivot == m) return 0;
     if (pivot != k) std::swap(a[pivot], a[k]), znamenko = -znamenko;
-    for (int i = k + 1; i < n - 1; ++i)
-      for (int j = k + 1; j < n - 1; ++j) a[i][j] = (a[i][j] * a[k][k] - a[i][k] * a[k][j]) / predchozi;
+    for (int i = k + 1; i < m; ++i)
+      for (int j = k + 1; j < m; ++j) a[i][j] = (a[i][j] * a[k][k] - a[i][k] * a[k][j]) / predchozi;
     predchozi = a[k][k];
   }
   return std::int64_t(znamenko * predchozi);
