@@ -25,7 +25,7 @@ TEST_F(Pocty, OutputLinesOfTheScoreAndTheCounts) {
   const std::vector<std::tuple<const char*, void (*)(), int, thranyTestu, std::string>> pripady = {
       {"score without the diagonal", [] { tnajdi().Prikaz1(); }, 2, {{2, 2, 3}}, "Skore je : 0 - 0"},
       {"trees of K15", Koster, 15, Uplny(15), koster + "1946195068359375"},
-      {"trees without the diagonal", Koster, 3, {{1, 1, 2}, {1, 2, 1}, {2, 3, 1}}, koster + "1"},
+      {"trees without the diagonal", Koster, 3, {{1, 2, 1}, {2, 2, 2}, {2, 3, 1}}, koster + "1"},
       {"components with vertex 1 alone", Komponent, 4, {{2, 3, 1}, {3, 4, 1}}, komponent + "2"}};
   for (const auto& [nazev, prikaz, n, hrany, vystup] : pripady) {
     PostavGraf(n, hrany);
