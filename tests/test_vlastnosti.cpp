@@ -34,9 +34,8 @@ TEST_F(Vlastnosti, RandomGraphsAgreeWithSimpleComputations) {
     if (n > 10) continue;
 
     std::sort(hrany.begin(), hrany.end(), [](const thranaTestu& a, const thranaTestu& b) { return a.delka < b.delka; });
-    std::vector<int> rodic(n + 1), stupne(n + 1);
-    for (int v = 0; v <= n; ++v) rodic[v] = v;
-    const std::function<int(int)> koren = [&](int v) { return rodic[v] == v ? v : koren(rodic[v]); };
+    std::vector<int> rodic(n + 1), stupne(n + 1);  // rodic 0: the root of its tree
+    const std::function<int(int)> koren = [&](int v) { return rodic[v] ? koren(rodic[v]) : v; };
     double les = 0.0;
     int hran = 0;
     for (const thranaTestu& h : hrany) {
