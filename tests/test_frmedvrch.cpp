@@ -38,8 +38,9 @@ TEST_F(FormXYTest, ScenariosFromAFreshEditor) {
   } scenare[] = {
       {"ShowingListsTheFirstVertices", {}, "1|50|50|2|150|50|3|100|200|||| 50,50 150,50 100,200",
        {{50, 50, clPurple}, {150, 50, clOlive}, {100, 200, clTeal}, {100, 50, clGray}}},
-      {"EntryMovesAVertex", {{"Edit6", "100"}}, "1|50|100|2|150|50|3|100|200|||| 50,100 150,50 100,200",
-       {{50, 100, clPurple}, {100, 75, clGray}, {50, 50, clWhite}, {100, 50, clWhite}}},
+      {"EntriesMoveVerticesOffTheCanvasToo", {{"Edit6", "100"}, {"Edit8", "-100"}},
+       "1|50|100|2|-100|50|3|100|200|||| 50,100 -100,50 100,200",
+       {{50, 100, clPurple}, {20, 90, clGray}, {50, 50, clWhite}, {100, 50, clWhite}}},
       // Each refused box gets back its own text, not the one of the box accepted before it.
       {"RefusalsRestoreAndStoreNothing",
        {{"Edit12", "210"}, {"Edit4", "ab", kNecislo}, {"Edit7", "0", kSpatne}, {"Edit10", "4", kSpatne},
@@ -55,14 +56,12 @@ TEST_F(FormXYTest, ScenariosFromAFreshEditor) {
       {"RowsWithTheSameVertexTextFollowEachOther",
        {{"Edit10", "2"}, {"Edit11", "200"}, {"Edit13", "02"}, {"Edit15", "150"}, {"Edit8", "210"}},
        "1|50|50|2|210|50|2|210|50|02|200|150| 50,50 210,150 100,200", {{210, 150, clNavy}, {100, 200, clGray}}},
-      {"CoordinatesOffTheCanvasAreStored", {{"Edit6", "50"}, {"Edit5", "-100"}},
-       "1|-100|50|2|150|50|3|100|200|||| -100,50 150,50 100,200", {{24, 50, clGray}}},
-      {"CloseKeepsTheMarks", {{"Edit7", "3"}, {"zavri"}}, "1|50|50|3|100|200|3|100|200|||| 50,50 150,50 100,200",
-       {{100, 200, clOlive}, {150, 50, clGray}}},
       {"OkDrawsBlackAndShowingListsAnew", {{"Edit7", "3"}, {"OK"}, {"ukaz"}, {"OK"}},
        "1|50|50|2|150|50|3|100|200|||| 50,50 150,50 100,200", {{50, 50, clBlack}, {100, 50, clBlack}}},
-      // The rows keep their texts; every entry is checked against the graph as it is now.
-      {"GraphOpenedMeanwhile", {{"dva.grf"}, {"Edit10", "3", kSpatne}, {"Edit12", "10", kSpatne}, {"Edit8", "250"}},
+      // The rows keep their texts; every entry is checked against the graph as it is now. Closing
+      // keeps the marks.
+      {"GraphOpenedMeanwhile",
+       {{"dva.grf"}, {"Edit10", "3", kSpatne}, {"Edit12", "10", kSpatne}, {"Edit8", "250"}, {"zavri"}},
        "1|50|50|2|250|50|3|100|200|||| 200,100 250,200", {{200, 100, clPurple}, {250, 200, clOlive}}},
   };
   for (const auto& scenar : scenare) {
