@@ -14,7 +14,6 @@
 
 #include <random>
 #include <regex>
-#include <set>
 #include <typeinfo>
 
 namespace {
@@ -36,9 +35,8 @@ protected:
   }
 };
 
-// At start only the file commands are offered. The one argument, here relative to the current
-// folder, opens as by "Otevri" once the window is shown. A file that fails to open empties graf
-// and withdraws the tabs and saving, but the box keeps the path of the graph before.
+// At start only the file commands show; the argument, relative here, opens as by "Otevri" once the
+// window is shown. A failed open empties graf, hides the tabs and saving, and the box keeps its path.
 TEST_F(MainWindow, OpensTheArgumentAndGraphFilesAndReportsTheOthersWithAnEmptyCanvas) {
   EXPECT_TRUE(PrazdnePlatno());
   const QString kun = QString::fromUtf8(u8"žluťoučký kůň.grf");
@@ -69,9 +67,9 @@ TEST_F(MainWindow, OpensTheArgumentAndGraphFilesAndReportsTheOthersWithAnEmptyCa
   EXPECT_TRUE(PrazdnePlatno());
 }
 
-// The box offers the commands of whatever graph file it names and redraws the open graph
-// silver, loading nothing, after "Uloz Jako" too, which writes the graph under the name chosen
-// with the extension added. A cancelled save or open still redraws; Exit leaves no graph.
+// The box offers the commands of whatever graph file it names and redraws the open graph silver,
+// loading nothing, after "Uloz Jako" too, which writes the graph under the name chosen with the
+// extension added. A tab changes nothing, a cancelled save or open redraws; Exit leaves no graph.
 TEST_F(MainWindow, TypedPathAndSaveAsDecideTheCommandsButLoadNothing) {
   Otevri(Soubor("g.grf"));
   TypeInto(Form1->Edit1, Soubor("b.grf"));
@@ -84,11 +82,11 @@ TEST_F(MainWindow, TypedPathAndSaveAsDecideTheCommandsButLoadNothing) {
   EXPECT_EQ(FromQt(Soubor("kopie.grf")), Form1->Edit1->GetText());
   OcekavejG(clSilver, "saved");
   ASSERT_TRUE(QFile::remove(Soubor("kopie.grf")));
-  answerer.CancelFile();
-  Klikni(Form1->Button3);
+  Zalozka(1);
+  EXPECT_EQ(kSGrafem, Viditelne()) << "the box names no graph file now: a tab changes nothing";
+  Klikni(Form1->Button3);  // no file planned: the dialog is cancelled
   EXPECT_EQ(kUvodniTvar, Viditelne()) << "save cancelled, the file gone";
   EXPECT_TRUE(PrazdnePlatno());
-  answerer.CancelFile();
   Klikni(Form1->Button2);
   OcekavejG(clBlack, "open cancelled");
   Klikni(Form1->BitBtn1);
@@ -124,20 +122,14 @@ TEST_F(MainWindow, EachTabShowsItsCommandsAndCreatesItsModeObject) {
     if (row.tab == 3) EXPECT_EQ(pred, Form1->Image1->grab().toImage()) << "not redrawn";
     else OcekavejG(clBlack, "redrawn");
   }
-  // While the box names no graph file a tab changes nothing but the selected tab.
-  WriteBytes(Soubor("g.grf"), "5\r\nnic\r\n");
-  const std::string face = Viditelne();
-  Zalozka(1);
-  EXPECT_EQ(face, Viditelne());
 }
 
 // Texts typed, Tab and buttons pressed, graphs opened underneath: graf stays a graph and every
 // message is one the program knows. TRIVEX_ROBUSTNESS_STEPS and TRIVEX_ROBUSTNESS_SEED (> 0).
 TEST_F(MainWindow, RandomSessionKeepsTheGraphWholeAndSaysOnlyKnownTexts) {
-  const std::set<std::string> zname = {" zadal jsi necislo ", " zadal jsi nekde necislo ", " nezadal jsi cislo ",
-      "Chyba , zadal jsi spatne cislo vrcholu ", " Program trivex pracuje s grafy s nejvyse 10 vrcholu ",
-      " vami vybrany soubor neexistuje ", " vami vybrany soubor obsahuje data negrafu "};
-  const std::regex prevod("'[^']*' neni platne (cele|realne) cislo");  // a text that passed its check
+  const std::regex zname(" zadal jsi (nekde )?necislo | nezadal jsi cislo |Chyba , zadal jsi spatne cislo vrcholu |"
+                         " Program trivex pracuje s grafy s nejvyse 10 vrcholu | vami vybrany soubor neexistuje |"
+                         " vami vybrany soubor obsahuje data negrafu |'[^']*' neni platne (cele|realne) cislo");
   Otevri(Soubor("g.grf"));
   std::vector<QWidget*> cile = {Form4->Edit6, Form4->Edit7, Form4->Edit28, Form4->Edit38, Form3->Edit2,
                                 Form4->BitBtn2, FormXY->BitBtn2, Form3->BitBtn1, Form3->BitBtn2};
@@ -153,21 +145,17 @@ TEST_F(MainWindow, RandomSessionKeepsTheGraphWholeAndSaysOnlyKnownTexts) {
     QWidget* cil = nahodne(10) ? cile[nahodne(cile.size())] : Form1->Button2;
     ShowActive(cil->window());
     if (!cil->isVisible()) continue;
-    if (!dynamic_cast<TEdit*>(cil)) {
-      answerer.ChooseFile(Soubor(nahodne(2) ? "g.grf" : "nic.grf"));
-      QTest::mouseClick(cil, Qt::LeftButton);
-    } else if (nahodne(4) == 0) {
-      QTest::keyClick(cil, Qt::Key_Tab);
-    } else {
-      TypeInto(cil, kousky[nahodne(std::size(kousky))] + (nahodne(2) ? kousky[nahodne(std::size(kousky))] : ""));
-    }
+    answerer.ChooseFile(Soubor(nahodne(2) ? "g.grf" : "nic.grf"));  // for a file dialog the step opens
+    if (!dynamic_cast<TEdit*>(cil)) QTest::mouseClick(cil, Qt::LeftButton);
+    else if (nahodne(4) == 0) QTest::keyClick(cil, Qt::Key_Tab);
+    else TypeInto(cil, kousky[nahodne(std::size(kousky))] + (nahodne(2) ? kousky[nahodne(std::size(kousky))] : ""));
     const int n = graf.GetPocet();
     ASSERT_LE(n, 10) << "seed " << seed << ":" << krok;
     for (std::uint8_t i = 1; i <= n; ++i)
       for (std::uint8_t j = 1; j <= n; ++j) ASSERT_EQ(graf.GetHrana(i, j), graf.GetHrana(j, i)) << "step " << krok;
   }
   for (const std::string& zprava : answerer.messages)
-    EXPECT_TRUE(zname.count(zprava) || std::regex_match(zprava, prevod)) << "'" << zprava << "', seed " << seed;
+    EXPECT_TRUE(std::regex_match(zprava, zname)) << "'" << zprava << "', seed " << seed;
   EXPECT_GT(answerer.messages.size(), std::size_t(kroku) / 20) << "the refusals were reached, seed " << seed;
 }
 
