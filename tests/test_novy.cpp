@@ -48,8 +48,7 @@ TEST_F(NovyGraf, CountIsCheckedAfterTheFileIsChosenAndNoFileIsWritten) {
     if (!prijat) continue;
     EXPECT_EQ("BitBtn1 BitBtn2 Button1 Button11 Button2 Button3 Button4 Button5 Edit1 Image1 Memo1 TabControl1",
               Viditelne());
-    // The editor stays open from one new graph to the next, when showing it runs no
-    // showing handler: it must be told the new path all the same.
+    // Kept open from one new graph to the next, the editor must be told the new path all the same.
     EXPECT_EQ(FromQt(cesta), Form4->Edit2->GetText());
   }
 }
