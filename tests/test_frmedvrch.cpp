@@ -10,12 +10,8 @@ namespace {
 const char* const kNecislo = " zadal jsi nekde necislo ";
 const char* const kSpatne = "Chyba , zadal jsi spatne cislo vrcholu ";
 
-// A step: EditN typed into and left for a caption box (which has no handlers), or "zavri"
-// (the close box), "ukaz", "OK", or a graph file opened in the main window; then the one
-// message it gives ("" none).
-struct tkrok {
-  const char *kde, *napsano = "", *zprava = "";
-};
+// A step: EditN typed and left, "zavri" (the close box), "ukaz", "OK" or a graph file opened; its message.
+struct tkrok { const char *kde, *napsano = "", *zprava = ""; };
 
 // The texts of Edit4 to Edit15, then the places of the vertices.
 std::string Stav() {
@@ -30,23 +26,20 @@ using FormXYTest = ProgramWindow;
 TEST_F(FormXYTest, ScenariosFromAFreshEditor) {
   ZapisGraf(Soubor("tri.grf"), {{50, 50, ""}, {150, 50, ""}, {100, 200, ""}}, {{1, 2, 1.0}});
   ZapisGraf(Soubor("dva.grf"), {{200, 100, ""}, {300, 200, ""}}, {});
-  const struct {
-    const char* jmeno;
-    std::vector<tkrok> kroky;
-    const char* stav;
-    std::vector<std::tuple<int, int, TColor>> body = {};
-  } scenare[] = {
-      {"ShowingListsTheFirstVertices", {}, "1|50|50|2|150|50|3|100|200|||| 50,50 150,50 100,200",
+  using tbody = std::vector<std::tuple<int, int, TColor>>;
+  const struct { const char* jmeno; std::vector<tkrok> kroky; const char* stav; tbody body = {}; } scenare[] = {
+      {"ShowingAgainListsAndMarksTheFirstVertices", {{"Edit7", "3"}, {"OK"}, {"ukaz"}},
+       "1|50|50|2|150|50|3|100|200|||| 50,50 150,50 100,200",
        {{50, 50, clPurple}, {150, 50, clOlive}, {100, 200, clTeal}, {100, 50, clGray}}},
-      {"EntryMovesAVertex", {{"Edit6", "100"}}, "1|50|100|2|150|50|3|100|200|||| 50,100 150,50 100,200",
-       {{50, 100, clPurple}, {100, 75, clGray}, {50, 50, clWhite}, {100, 50, clWhite}}},
+      {"EntriesMoveVerticesOffTheCanvasTooAndOkDrawsBlack", {{"Edit6", "100"}, {"Edit8", "-100"}, {"OK"}},
+       "1|50|100|2|-100|50|3|100|200|||| 50,100 -100,50 100,200",
+       {{50, 100, clBlack}, {20, 90, clBlack}, {50, 50, clWhite}, {100, 50, clWhite}}},
       // Each refused box gets back its own text, not the one of the box accepted before it.
       {"RefusalsRestoreAndStoreNothing",
        {{"Edit12", "210"}, {"Edit4", "ab", kNecislo}, {"Edit7", "0", kSpatne}, {"Edit10", "4", kSpatne},
         {"Edit7", ""}, {"Edit5", "1x", kNecislo}, {"Edit6", "2.5", kNecislo}, {"Edit11", ""}},
        "1|50|50|2|150|50|3|100|210|||| 50,50 150,50 100,210"},
-      // A failed conversion keeps the box's text and stores nothing; a vertex text too long
-      // to convert names no vertex, and the other rows go on.
+      // A failed conversion stores nothing; a vertex text too long to convert names no vertex.
       {"ConversionErrorsStopOnlyTheirOwnEntry",
        {{"Edit14", "50", "'' neni platne cele cislo"}, {"Edit4", "9999999999", "'9999999999' neni platne cele cislo"},
         {"Edit9", "70"}},
@@ -55,14 +48,9 @@ TEST_F(FormXYTest, ScenariosFromAFreshEditor) {
       {"RowsWithTheSameVertexTextFollowEachOther",
        {{"Edit10", "2"}, {"Edit11", "200"}, {"Edit13", "02"}, {"Edit15", "150"}, {"Edit8", "210"}},
        "1|50|50|2|210|50|2|210|50|02|200|150| 50,50 210,150 100,200", {{210, 150, clNavy}, {100, 200, clGray}}},
-      {"CoordinatesOffTheCanvasAreStored", {{"Edit6", "50"}, {"Edit5", "-100"}},
-       "1|-100|50|2|150|50|3|100|200|||| -100,50 150,50 100,200", {{24, 50, clGray}}},
-      {"CloseKeepsTheMarks", {{"Edit7", "3"}, {"zavri"}}, "1|50|50|3|100|200|3|100|200|||| 50,50 150,50 100,200",
-       {{100, 200, clOlive}, {150, 50, clGray}}},
-      {"OkDrawsBlackAndShowingListsAnew", {{"Edit7", "3"}, {"OK"}, {"ukaz"}, {"OK"}},
-       "1|50|50|2|150|50|3|100|200|||| 50,50 150,50 100,200", {{50, 50, clBlack}, {100, 50, clBlack}}},
-      // The rows keep their texts; every entry is checked against the graph as it is now.
-      {"GraphOpenedMeanwhile", {{"dva.grf"}, {"Edit10", "3", kSpatne}, {"Edit12", "10", kSpatne}, {"Edit8", "250"}},
+      // The rows keep their texts, checked against the graph as it is now; closing keeps the marks.
+      {"GraphOpenedMeanwhile",
+       {{"dva.grf"}, {"Edit10", "3", kSpatne}, {"Edit12", "10", kSpatne}, {"Edit8", "250"}, {"zavri"}},
        "1|50|50|2|250|50|3|100|200|||| 200,100 250,200", {{200, 100, clPurple}, {250, 200, clOlive}}},
   };
   for (const auto& scenar : scenare) {
@@ -81,7 +69,7 @@ TEST_F(FormXYTest, ScenariosFromAFreshEditor) {
       if (kde == "zavri") FormXY->close();
       if (kde.find(".grf") != std::string::npos) Otevri(Soubor(krok.kde));
       if (kde[0] == 'E') TypeInto(FormXY->findChild<QLineEdit*>(krok.kde), krok.napsano);
-      if (kde[0] == 'E') FocusOn(FormXY->Edit1);
+      if (kde[0] == 'E') FocusOn(FormXY->Edit1);  // a caption box, which has no handlers
       EXPECT_EQ(std::vector<std::string>(*krok.zprava ? 1 : 0, krok.zprava), answerer.messages) << kde;
     }
     EXPECT_EQ(scenar.stav, Stav());

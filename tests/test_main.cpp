@@ -14,7 +14,6 @@
 
 #include <random>
 #include <regex>
-#include <set>
 #include <typeinfo>
 
 namespace {
@@ -36,52 +35,62 @@ protected:
   }
 };
 
-TEST_F(MainWindow, OpensGraphFilesAndReportsTheOthersWithAnEmptyCanvas) {
+// At start only the file commands show; the argument, relative here, opens as by "Otevri" once the
+// window is shown. A failed open empties graf, hides the tabs and saving, and the box keeps its path.
+TEST_F(MainWindow, OpensTheArgumentAndGraphFilesAndReportsTheOthersWithAnEmptyCanvas) {
+  EXPECT_TRUE(PrazdnePlatno());
+  const QString kun = QString::fromUtf8(u8"žluťoučký kůň.grf");
+  ASSERT_TRUE(QFile::copy(Soubor("g.grf"), Soubor(kun)));
+  // The folder goes back however the test ends, before the temporary one is removed.
+  const auto zpet = qScopeGuard([puvodni = QDir::currentPath()] { QDir::setCurrent(puvodni); });
+  ASSERT_TRUE(QDir::setCurrent(dir.path()));
+  FreeProgramWindows();
+  CreateProgramWindows();
+  OtevriPriStartu(QFile::encodeName(kun).constData());
   EXPECT_EQ(kUvodniTvar, Viditelne());
   EXPECT_EQ("Zadny graf otevren", Form1->Edit1->GetText());
-  EXPECT_TRUE(PrazdnePlatno());
-  // A file that fails to open empties graf and withdraws the tabs and saving, but the box
-  // keeps the path of the graph before.
-  Otevri(Soubor("g.grf"));
+  EXPECT_EQ(0, graf.GetPocet()) << "nothing opens before the window is shown";
+  ShowActive(Form1);
+  QTRY_COMPARE(int(graf.GetPocet()), 5);
+  EXPECT_EQ(FromQt(Soubor(kun)), Form1->Edit1->GetText());
   EXPECT_EQ(kSGrafem, Viditelne());
-  OcekavejG(clBlack, "opened");
+  OcekavejG(clBlack, "argument");
+
   WriteBytes(Soubor("text.grf"), "graf\r\n");
-  const std::pair<const char*, const char*> chybne[] = {{"nic.grf", " vami vybrany soubor neexistuje "},
-                                                        {"text.grf", " vami vybrany soubor obsahuje data negrafu "}};
-  for (const auto& [soubor, zprava] : chybne) {
-    SCOPED_TRACE(soubor);
-    Otevri(Soubor("g.grf"));
-    answerer.messages.clear();
-    Otevri(Soubor(soubor));
-    EXPECT_EQ(std::vector<std::string>{zprava}, answerer.messages);
-    EXPECT_EQ(0, graf.GetPocet());
-    EXPECT_EQ(FromQt(Soubor("g.grf")), Form1->Edit1->GetText());
-    EXPECT_EQ("BitBtn1 BitBtn2 Button1 Button10 Button11 Button2 Button4 Button5 Button9 Edit1 Image1 Memo1", Viditelne());
-    EXPECT_TRUE(PrazdnePlatno());
-  }
+  Otevri(Soubor("nic.grf"));
+  EXPECT_TRUE(PrazdnePlatno()) << "graf emptied";
+  Otevri(Soubor("text.grf"));
+  EXPECT_EQ((std::vector<std::string>{" vami vybrany soubor neexistuje ", " vami vybrany soubor obsahuje data negrafu "}),
+            answerer.messages);
+  EXPECT_EQ(FromQt(Soubor(kun)), Form1->Edit1->GetText());
+  EXPECT_EQ("BitBtn1 BitBtn2 Button1 Button10 Button11 Button2 Button4 Button5 Button9 Edit1 Image1 Memo1", Viditelne());
+  EXPECT_TRUE(PrazdnePlatno());
 }
 
-// The box offers the commands of whatever graph file it names and redraws the open graph
-// silver, loading nothing; a cancelled open or save still redraws.
-TEST_F(MainWindow, TypedPathDecidesTheCommandsButLoadsNothing) {
+// The box offers the commands of whatever graph file it names and redraws the open graph silver,
+// loading nothing, after "Uloz Jako" too, which writes the graph under the name chosen with the
+// extension added. A tab changes nothing, a cancelled save or open redraws; Exit leaves no graph.
+TEST_F(MainWindow, TypedPathAndSaveAsDecideTheCommandsButLoadNothing) {
   Otevri(Soubor("g.grf"));
   TypeInto(Form1->Edit1, Soubor("b.grf"));
-  EXPECT_EQ(kSGrafem, Viditelne());
   OcekavejG(clSilver, "path of b typed");
   EXPECT_EQ(clWhite, Bod(300, 200)) << "b is not drawn";
-  QTest::keyClick(Form1->Edit1, Qt::Key_X);
-  EXPECT_EQ(kUvodniTvar, Viditelne());
-  EXPECT_TRUE(PrazdnePlatno());
-
-  answerer.CancelFile();
-  Klikni(Form1->Button2);
-  OcekavejG(clBlack, "open cancelled");
-  Otevri(Soubor("g.grf"));
-  ASSERT_TRUE(QFile::remove(Soubor("g.grf")));
-  answerer.CancelFile();
+  answerer.ChooseFile(Soubor("kopie"));
   Klikni(Form1->Button3);
+  EXPECT_EQ(QString("Zadejte adresu souboru ve kterem bude graf ulozen"), answerer.dialogTitles.back());
+  EXPECT_EQ(ReadBytes(Soubor("g.grf")), ReadBytes(Soubor("kopie.grf")));
+  EXPECT_EQ(FromQt(Soubor("kopie.grf")), Form1->Edit1->GetText());
+  OcekavejG(clSilver, "saved");
+  ASSERT_TRUE(QFile::remove(Soubor("kopie.grf")));
+  Zalozka(1);
+  EXPECT_EQ(kSGrafem, Viditelne()) << "the box names no graph file now: a tab changes nothing";
+  Klikni(Form1->Button3);  // no file planned: the dialog is cancelled
   EXPECT_EQ(kUvodniTvar, Viditelne()) << "save cancelled, the file gone";
   EXPECT_TRUE(PrazdnePlatno());
+  Klikni(Form1->Button2);
+  OcekavejG(clBlack, "open cancelled");
+  Klikni(Form1->BitBtn1);
+  EXPECT_EQ(0, graf.GetPocet());
 }
 
 // Najdi and Simulace count the components for their spanning-tree commands, wiping the
@@ -97,84 +106,31 @@ TEST_F(MainWindow, EachTabShowsItsCommandsAndCreatesItsModeObject) {
   };
   Otevri(Soubor("g.grf"));
   for (const auto& row : rows) {
+    SCOPED_TRACE(row.tab);
     Klikni(Form1->Button10);  // the identification colours, so that a redraw shows
     graf.SetKomponent(7);
     Form1->Memo1->SetText("stary");
     const QImage pred = Form1->Image1->grab().toImage();
     Zalozka(row.tab);
-    EXPECT_EQ(row.face + " TabControl1", Viditelne()) << row.tab;
+    EXPECT_EQ(row.face + " TabControl1", Viditelne());
     EXPECT_EQ(row.captions, Form1->Button6->GetCaption() + "|" + Form1->Button7->GetCaption() + "|" +
-                                Form1->Button8->GetCaption()) << row.tab;
+                                Form1->Button8->GetCaption());
     const tmetoda* mode = metoda.get();
-    EXPECT_STREQ(row.mode, mode ? typeid(*mode).name() : "none") << row.tab;
-    EXPECT_EQ(row.komponent, graf.GetKomponent()) << row.tab;
-    EXPECT_EQ(row.tab == 0 ? "stary" : "", Form1->Memo1->GetText()) << row.tab;
-    if (row.tab == 3) {
-      EXPECT_EQ(pred, Form1->Image1->grab().toImage()) << "not redrawn";
-    } else {
-      OcekavejG(clBlack, "redrawn");
-    }
+    EXPECT_STREQ(row.mode, mode ? typeid(*mode).name() : "none");
+    EXPECT_EQ(row.komponent, graf.GetKomponent());
+    EXPECT_EQ(row.tab == 0 ? "stary" : "", Form1->Memo1->GetText());
+    if (row.tab == 3) EXPECT_EQ(pred, Form1->Image1->grab().toImage()) << "not redrawn";
+    else OcekavejG(clBlack, "redrawn");
   }
-
-  // While the box names no graph file a tab changes nothing but the selected tab.
-  WriteBytes(Soubor("g.grf"), "5\r\nnic\r\n");
-  const tmetoda* mode = metoda.get();
-  const std::string face = Viditelne();
-  for (int tab : {3, 0, 1}) {
-    Zalozka(tab);
-    EXPECT_EQ(face, Viditelne()) << tab;
-    EXPECT_EQ(mode, metoda.get()) << tab;
-    EXPECT_EQ(" Kruskal ", Form1->Button6->GetCaption()) << tab;
-  }
-}
-
-// The one argument, here relative to the current folder, opens as by "Otevri" once the
-// window is shown (showing it clears the canvas).
-TEST_F(MainWindow, FileNamedOnTheCommandLineOpensAtStart) {
-  const QString kun = QString::fromUtf8(u8"žluťoučký kůň.grf");
-  ASSERT_TRUE(QFile::copy(Soubor("g.grf"), Soubor(kun)));
-  // The folder goes back however the test ends, before the temporary one is removed.
-  const auto zpet = qScopeGuard([puvodni = QDir::currentPath()] { QDir::setCurrent(puvodni); });
-  ASSERT_TRUE(QDir::setCurrent(dir.path()));
-  FreeProgramWindows();
-  CreateProgramWindows();
-  OtevriPriStartu(QFile::encodeName(kun).constData());
-  EXPECT_EQ(0, graf.GetPocet()) << "nothing opens before the window is shown";
-  ShowActive(Form1);
-  QTRY_COMPARE(int(graf.GetPocet()), 5);
-  EXPECT_EQ(FromQt(Soubor(kun)), Form1->Edit1->GetText());
-  EXPECT_EQ(kSGrafem, Viditelne());
-  OcekavejG(clBlack, "argument");
-}
-
-// "Uloz Jako" writes the open graph under the name chosen, adding the extension, and the
-// box names the new file, which redraws the graph silver as a typed path does; Exit leaves
-// no graph.
-TEST_F(MainWindow, SaveAsWritesTheGraphUnderTheChosenNameAndExitDropsIt) {
-  Otevri(Soubor("g.grf"));
-  answerer.ChooseFile(Soubor("kopie"));
-  Klikni(Form1->Button3);
-  EXPECT_EQ(QString("Zadejte adresu souboru ve kterem bude graf ulozen"), answerer.dialogTitles.back());
-  EXPECT_EQ(ReadBytes(Soubor("g.grf")), ReadBytes(Soubor("kopie.grf")));
-  EXPECT_EQ(FromQt(Soubor("kopie.grf")), Form1->Edit1->GetText());
-  EXPECT_EQ(kSGrafem, Viditelne());
-  OcekavejG(clSilver, "saved");
-  Klikni(Form1->BitBtn1);
-  EXPECT_EQ(0, graf.GetPocet());
 }
 
 // Texts typed, Tab and buttons pressed, graphs opened underneath: graf stays a graph and every
 // message is one the program knows. TRIVEX_ROBUSTNESS_STEPS and TRIVEX_ROBUSTNESS_SEED (> 0).
 TEST_F(MainWindow, RandomSessionKeepsTheGraphWholeAndSaysOnlyKnownTexts) {
-  const std::set<std::string> zname = {" zadal jsi necislo ", " zadal jsi nekde necislo ", " nezadal jsi cislo ",
-      "Chyba , zadal jsi spatne cislo vrcholu ", " Program trivex pracuje s grafy s nejvyse 10 vrcholu ",
-      " vami vybrany soubor neexistuje ", " vami vybrany soubor obsahuje data negrafu "};
-  const std::regex prevod("'[^']*' neni platne (cele|realne) cislo");  // a text that passed its check
-  std::vector<TestVrchol> kruh;  // ten vertices in a ring
-  std::vector<TestHrana> hrany;
-  for (int i = 1; i <= 10; ++i) { kruh.push_back({30 * i, 20 * i, "v"}); hrany.push_back({i, i % 10 + 1, 1.5}); }
-  ZapisGraf(Soubor("velky.grf"), kruh, hrany);
-  Otevri(Soubor("velky.grf"));
+  const std::regex zname(" zadal jsi (nekde )?necislo | nezadal jsi cislo |Chyba , zadal jsi spatne cislo vrcholu |"
+                         " Program trivex pracuje s grafy s nejvyse 10 vrcholu | vami vybrany soubor neexistuje |"
+                         " vami vybrany soubor obsahuje data negrafu |'[^']*' neni platne (cele|realne) cislo");
+  Otevri(Soubor("g.grf"));
   std::vector<QWidget*> cile = {Form4->Edit6, Form4->Edit7, Form4->Edit28, Form4->Edit38, Form3->Edit2,
                                 Form4->BitBtn2, FormXY->BitBtn2, Form3->BitBtn1, Form3->BitBtn2};
   for (const tslot& s : Form4->sloty) cile.insert(cile.end(), {s.soused, s.delka});
@@ -189,21 +145,17 @@ TEST_F(MainWindow, RandomSessionKeepsTheGraphWholeAndSaysOnlyKnownTexts) {
     QWidget* cil = nahodne(10) ? cile[nahodne(cile.size())] : Form1->Button2;
     ShowActive(cil->window());
     if (!cil->isVisible()) continue;
-    if (!dynamic_cast<TEdit*>(cil)) {
-      answerer.ChooseFile(Soubor(nahodne(2) ? "velky.grf" : "nic.grf"));
-      QTest::mouseClick(cil, Qt::LeftButton);
-    } else if (nahodne(4) == 0) {
-      QTest::keyClick(cil, Qt::Key_Tab);
-    } else {
-      TypeInto(cil, kousky[nahodne(std::size(kousky))] + (nahodne(2) ? kousky[nahodne(std::size(kousky))] : ""));
-    }
+    answerer.ChooseFile(Soubor(nahodne(2) ? "g.grf" : "nic.grf"));  // for a file dialog the step opens
+    if (!dynamic_cast<TEdit*>(cil)) QTest::mouseClick(cil, Qt::LeftButton);
+    else if (nahodne(4) == 0) QTest::keyClick(cil, Qt::Key_Tab);
+    else TypeInto(cil, kousky[nahodne(std::size(kousky))] + (nahodne(2) ? kousky[nahodne(std::size(kousky))] : ""));
     const int n = graf.GetPocet();
     ASSERT_LE(n, 10) << "seed " << seed << ":" << krok;
     for (std::uint8_t i = 1; i <= n; ++i)
       for (std::uint8_t j = 1; j <= n; ++j) ASSERT_EQ(graf.GetHrana(i, j), graf.GetHrana(j, i)) << "step " << krok;
   }
   for (const std::string& zprava : answerer.messages)
-    EXPECT_TRUE(zname.count(zprava) || std::regex_match(zprava, prevod)) << "'" << zprava << "', seed " << seed;
+    EXPECT_TRUE(std::regex_match(zprava, zname)) << "'" << zprava << "', seed " << seed;
   EXPECT_GT(answerer.messages.size(), std::size_t(kroku) / 20) << "the refusals were reached, seed " << seed;
 }
 
