@@ -5,8 +5,6 @@
 // fitted and refused with a message that leaves the target alone.
 #include "test_cli_proces.h"
 
-#include <cstdlib>
-
 class Exchange : public SGrafy {
 protected:
   // g.grf -> g.<pripona> by the program, the path of the export.
@@ -36,26 +34,21 @@ TEST_F(Exchange, ExportsComeBackUnchangedThroughImport) {
     }
 }
 
-TEST_F(Exchange, NetworkxFindsTheProgramsShortestSpanningTreeAndDotRendersTheGraph) {
+// networkx reads the GraphML and the edge list and finds the shortest spanning tree the
+// program reports on its last line. (DOT is read back by Graphviz's own parser on import.)
+TEST_F(Exchange, NetworkxFindsTheProgramsShortestSpanningTree) {
   const char* skript =
       "import sys, networkx as nx\n"
-      "for p in sys.argv[1:]:\n"
+      "delka = float(sys.argv[1].rsplit(' : ', 1)[1])\n"
+      "for p in sys.argv[2:]:\n"
       "    G = nx.read_graphml(p) if p.endswith('.graphml') else nx.read_weighted_edgelist(p)\n"
-      "    print(repr(nx.minimum_spanning_tree(G).size(weight='weight')))\n";
+      "    vaha = nx.minimum_spanning_tree(G).size(weight='weight')\n"
+      "    assert abs(vaha - delka) < 1e-9, (p, vaha, delka)\n";
   for (const auto& [nazev, grf] : soubory) {
     SCOPED_TRACE(nazev);
-    double delka = 0;
-    const std::vector<std::string> kostra = Radky("\n" + Trivex({"--run", "kostra", grf}).out);  // never empty
-    ASSERT_EQ(1, std::sscanf(kostra.back().c_str(), "Nejkratsi kostra ma delku : %lf", &delka)) << kostra.back();
-    const Vysledek nx = Spust("python3", {"-c", skript, Export(grf, "graphml"), Export(grf, "txt")});
-    ASSERT_EQ(0, nx.kod) << nx.err;
-    const std::vector<std::string> vahy = Radky(nx.out);
-    ASSERT_EQ(2u, vahy.size());
-    for (const std::string& vaha : vahy) EXPECT_NEAR(delka, std::strtod(vaha.c_str(), nullptr), 1E-9);
-
-    const Vysledek dot = Spust("dot", {"-Tsvg", Export(grf, "dot")});
-    EXPECT_EQ(0, dot.kod) << dot.err;
-    EXPECT_NE(std::string::npos, dot.out.find("</svg>"));
+    const QString kostra = QString::fromStdString(Trivex({"--run", "kostra", grf}).out);
+    const Vysledek nx = Spust("python3", {"-c", skript, kostra, Export(grf, "graphml"), Export(grf, "txt")});
+    EXPECT_EQ(0, nx.kod) << nx.err;
   }
 }
 
@@ -94,24 +87,21 @@ TEST_F(Exchange, ImportsWarnOfWhatTheyChangeAndRefuseWhatTheyCannotHold) {
     EXPECT_EQ("trivex: " + Soubor(r.soubor).toStdString() + ": " + r.zprava + "\n", v.err);
     EXPECT_EQ("puvodni", ReadBytes(cil));
   }
-  // The warnings one per line, vertex 1's comment in Windows-1250, the places x1, y1, x2, y2 (none: laid out).
-  const struct { const char *nazev, *soubor; std::string obsah, varovani; double delka12; std::string komentar1;
-                 std::vector<int> polohy; } prijate[] = {
-      {"weightless", "a.graphml",
-       "<graphml><graph edgedefault='undirected'><node id='a'/><node id='b'/><edge source='a' target='b'/>"
-       "</graph></graphml>", "", 1.0, "a", {}},
+  // The warnings, vertex 1's comment in Windows-1250, the places x1, y1, x2, y2 (none: laid out).
+  const struct { const char *nazev, *soubor; std::string obsah; std::vector<std::string> varovani; double delka12;
+                 std::string komentar1; std::vector<int> polohy; } prijate[] = {
       {"directed, both ways", "a.dot", "digraph { a -> b [weight=3]; b -> a [weight=2] }",
-       "orientovany graf ctu jako neorientovany\nhrana 'a' - 'b' je zadana 2krat, ponechavam nejkratsi delku 2\n", 2.0,
-       "a", {}},
-      {"self-loop", "a.txt", "1 1 4\n1 2 -0.5\n", "smycka u vrcholu '1' vynechana\n", -0.5, "", {}},
+       {"orientovany graf ctu jako neorientovany", "hrana 'a' - 'b' je zadana 2krat, ponechavam nejkratsi delku 2"},
+       2.0, "a", {}},
+      {"self-loop", "a.txt", "1 1 4\n1 2 -0.5\n", {"smycka u vrcholu '1' vynechana"}, -0.5, "", {}},
       {"label beyond Windows-1250", "a.dot", "graph { a [label=\"Plze\xC5\x88 \xCE\xA9\"]; a -- b }",
-       "komentar vrcholu 'a' obsahuje znaky, ktere Windows-1250 nema; jsou nahrazeny '?'\n", 1.0, "Plze\xF2 ?", {}},
+       {"komentar vrcholu 'a' obsahuje znaky, ktere Windows-1250 nema; jsou nahrazeny '?'"}, 1.0, "Plze\xF2 ?", {}},
       {"positions far off the canvas", "a.graphml",
        "<graphml><key id='x' for='node' attr.name='x'/><key id='y' for='node' attr.name='y'/><graph>"
        "<node id='a'><data key='x'>-1000</data><data key='y'>5</data></node>"
        "<node id='b'><data key='x'>1000</data><data key='y'>5</data></node></graph></graphml>",
-       "", 0.0, "a", {20, 180, 548, 180}},
-      {"DOT positions count upwards", "a.dot", "graph { a [pos=\"10,20!\"]; b [pos=\"100,300\"] }", "", 0.0, "a",
+       {}, 0.0, "a", {20, 180, 548, 180}},
+      {"DOT positions count upwards", "a.dot", "graph { a [pos=\"10,20!\"]; b [pos=\"100,300\"] }", {}, 0.0, "a",
        {10, 340, 100, 60}},
   };
   for (const auto& r : prijate) {
@@ -119,7 +109,7 @@ TEST_F(Exchange, ImportsWarnOfWhatTheyChangeAndRefuseWhatTheyCannotHold) {
     const Vysledek v = importuj(r.soubor, r.obsah);
     EXPECT_EQ(0, v.kod);
     std::string varovani;
-    for (const std::string& radek : Radky(r.varovani)) varovani += "trivex: varovani: " + radek + "\n";
+    for (const std::string& radek : r.varovani) varovani += "trivex: varovani: " + radek + "\n";
     EXPECT_EQ(varovani, v.err);
     SetJmenoSouboru(FromQt(cil));
     ASSERT_EQ(0, NactiGraf());
