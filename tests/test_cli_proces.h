@@ -33,16 +33,6 @@ inline Vysledek Spust(const QString& program, const QStringList& args) {
 
 inline Vysledek Trivex(const QStringList& args) { return Spust(QStringLiteral(TRIVEX_PROGRAM), args); }
 
-// Splits a process's output into its lines; the last line ends in a line end too.
-inline std::vector<std::string> Radky(const std::string& text) {
-  std::vector<std::string> radky;
-  std::size_t od = 0;
-  for (std::size_t konec; (konec = text.find('\n', od)) != std::string::npos; od = konec + 1)
-    radky.push_back(text.substr(od, konec - od));
-  if (od < text.size()) radky.push_back(text.substr(od) + "<no line end>");
-  return radky;
-}
-
 // The window, and graph files of what the command line must treat as the window does: equal
 // lengths, negative and fractional ones, several components, a single vertex, the 15 vertices
 // the model holds, comments with Czech letters and characters the exchange formats must escape.
