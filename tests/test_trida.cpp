@@ -47,8 +47,9 @@ TEST_F(Obraz, RebuiltPictureIsTheCanvas) {
   }
 }
 
-// Labels add to the picture but never touch a dot, even where the dots crowd; off, they are gone.
-TEST_F(Obraz, OverlaysNeverCoverADotAndLeaveNothingWhenOff) {
+// Labels add to the picture but never touch a dot, even where the dots crowd. (Off, the
+// picture is the canvas, as the first test shows.)
+TEST_F(Obraz, OverlaysNeverCoverADot) {
   const struct { const char* nazev; std::vector<std::pair<int, int>> body; } grafy[] = {
       {"spread", {{40, 40}, {300, 60}, {520, 300}, {100, 320}}},
       {"crowded", {{100, 100}, {107, 100}, {100, 107}, {107, 107}, {114, 100}, {114, 114}}},
@@ -76,7 +77,6 @@ TEST_F(Obraz, OverlaysNeverCoverADotAndLeaveNothingWhenOff) {
       EXPECT_GT(tecek, 0) << g.nazev;
       EXPECT_GT(zmenenych, 20 * int(g.body.size() - 1)) << g.nazev << " labels " << prekryvy.cisla << prekryvy.delky;
     }
-    EXPECT_EQ(holy, ObrazPlatna({})) << g.nazev;
   }
 }
 
@@ -90,18 +90,17 @@ TEST_F(Obraz, DrawnEdgesNameTheirVertices) {
   EXPECT_EQ(std::make_tuple(2, 3, clNavy), std::make_tuple(NakresleneHrany()[0].u, NakresleneHrany()[0].v, NakresleneHrany()[0].barva));
 }
 
-// PNG is the picture at 1:1 and replaces an old file whole; a bad type or folder is a message
-// naming the file and writes nothing; SVG draws the same lines in the same colours, labels as text.
+// PNG is the picture at 1:1 with its labels and replaces an old file whole (without labels the
+// window and command-line tests compare it); a bad type or folder is a message naming the
+// file and writes nothing; SVG draws the same lines in the same colours, labels as text.
 TEST_F(Obraz, SavedPicturesArePngAtOneToOneOrSvgWithTheSameLines) {
   QTemporaryDir dir;
   GrafSRemizami();
   Kruskal();
   const QString png = dir.filePath("a.PNG");
   WriteBytes(png, "old");
-  for (const TPrekryvy prekryvy : {TPrekryvy{}, TPrekryvy{true, true}}) {
-    EXPECT_EQ(QString(), UlozObrazPlatna(png, prekryvy));
-    EXPECT_EQ(ObrazPlatna(prekryvy), QImage(png).convertToFormat(QImage::Format_RGB32)) << prekryvy.cisla;
-  }
+  EXPECT_EQ(QString(), UlozObrazPlatna(png, {true, true}));
+  EXPECT_EQ(ObrazPlatna({true, true}), QImage(png).convertToFormat(QImage::Format_RGB32));
   for (const QString& spatna : {dir.filePath("e.bmp"), dir.filePath("chybi/f.png")}) {
     EXPECT_TRUE(UlozObrazPlatna(spatna, {}).contains(spatna)) << spatna.toStdString();
     EXPECT_FALSE(QFileInfo::exists(spatna)) << spatna.toStdString();
