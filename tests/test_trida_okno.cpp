@@ -62,7 +62,7 @@ protected:
               {{1, 2, 2}, {2, 3, 2}, {1, 3, 2}, {3, 4, 1}, {4, 1, 3}, {5, 6, 1}, {6, 7, 1}, {5, 7, 1}});
     ZapisGraf(Soubor("h.grf"), {{100, 100, ""}}, {});
     Otevri(Soubor("g.grf"));
-    answerer.timer.stop();  // boxes from here on are answered by ZachytBoxu
+    Zalozka(2);
   }
   static QAction* Akce(const char* jmeno) { return Form1->findChild<QAction*>(QString::fromLatin1(jmeno)); }
   static TFormPrubeh* Prubeh() {
@@ -81,9 +81,10 @@ protected:
   static QImage Obrazek() { return Rgb(Prubeh()->ImageKrok->property("obrazek").value<QImage>()); }
 };
 
-// Off at first start, Image1 shows its canvas 1:1; F2 and F3 put the labels over it as they are
-// saved, never into the canvas; the choices are remembered into the next run.
-TEST_F(Trida, LabelChoicesShowOverImage1AndAreRemembered) {
+// Off at first start, Image1 shows its canvas 1:1; F2 and F3 put the labels over it, never into
+// the canvas, and the clipboard and a PNG get it as shown; the choices are remembered into the
+// next run.
+TEST_F(Trida, LabelChoicesShowOverImage1AndInItsCopiesAndAreRemembered) {
   const QImage kanvas = Kanvas();
   const auto ukazano = [] { return Rgb(Form1->Image1->grab().toImage()); };
   for (const char* jmeno : {"ActionCisla", "ActionDelky", "ActionBezZprav"})
@@ -96,6 +97,11 @@ TEST_F(Trida, LabelChoicesShowOverImage1AndAreRemembered) {
   QTest::keyClick(Form1, Qt::Key_F3);
   EXPECT_EQ(ObrazPlatna({true, false}), ukazano());
   EXPECT_EQ(kanvas, Kanvas());
+  QTest::keyClick(Form1, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(ukazano(), Rgb(QGuiApplication::clipboard()->image()));
+  answerer.ChooseFile(Soubor("platno"));
+  QTest::keyClick(Form1, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(ukazano(), Rgb(QImage(Soubor("platno.png")))) << "PNG when no type is named";
   Akce("ActionBezZprav")->setChecked(true);
   FreeProgramWindows();
   CreateProgramWindows();
@@ -109,7 +115,7 @@ TEST_F(Trida, LabelChoicesShowOverImage1AndAreRemembered) {
 // end. Without boxes a run shows none and records the same rows and pictures, and the step
 // window comes up on its first row. Browsing leaves Image1.
 TEST_F(Trida, BoxesOpenBesideTheCanvasAndStepsShowWhatWasUnderThem) {
-  Zalozka(2);
+  answerer.timer.stop();  // ZachytBoxu answers the boxes
   Form1->move(-40, -190);  // the canvas at the top left of the small offscreen screen, room below it
   QTRY_COMPARE(Form1->Image1->mapToGlobal(QPoint(0, 0)).y() < 20, true);
   const QRect platno(Form1->Image1->mapToGlobal(QPoint(0, 0)), Form1->Image1->size());
@@ -141,7 +147,7 @@ TEST_F(Trida, BoxesOpenBesideTheCanvasAndStepsShowWhatWasUnderThem) {
 // A redraw, a tab change or a box outside any command leaves the narration to browse; the
 // next narrating command replaces it, and opening another graph clears it.
 TEST_F(Trida, NarrationStaysUntilAnotherRunOrGraph) {
-  Zalozka(2);
+  answerer.timer.stop();
   ZachytBoxu boxy;
   Klikni(Form1->Button6);
   const QStringList kruskal = Radky();
@@ -161,31 +167,9 @@ TEST_F(Trida, NarrationStaysUntilAnotherRunOrGraph) {
   EXPECT_EQ(QStringList(), Radky());
 }
 
-// The canvas as shown goes to the clipboard and to a PNG; a step to an SVG; the narration to
-// UTF-8 text, one row per line.
-TEST_F(Trida, PicturesAndTextAreKeptAsShown) {
-  Zalozka(2);
-  Akce("ActionBezZprav")->setChecked(true);
-  QTest::keyClick(Form1, Qt::Key_F3);
-  Klikni(Form1->Button6);
-  answerer.timer.start(10);
-  QTest::keyClick(Form1, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-  EXPECT_EQ(ObrazPlatna({false, true}), Rgb(QGuiApplication::clipboard()->image()));
-  answerer.ChooseFile(Soubor("platno"));
-  QTest::keyClick(Form1, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
-  EXPECT_EQ(ObrazPlatna({false, true}), Rgb(QImage(Soubor("platno.png")))) << "PNG when no type is named";
-  Prubeh()->Vyber(2);
-  answerer.ChooseFile(Soubor("krok.svg"));
-  QTest::mouseClick(Prubeh()->ButtonUlozObrazek, Qt::LeftButton);
-  EXPECT_TRUE(QSvgRenderer(Soubor("krok.svg")).isValid());
-  answerer.ChooseFile(Soubor("vyklad.txt"));
-  QTest::mouseClick(Prubeh()->ButtonUlozText, Qt::LeftButton);
-  EXPECT_EQ((Radky().join('\n') + '\n').toStdString(), ReadBytes(Soubor("vyklad.txt")));
-}
-
-// The keys walk the rows, F11 toggles full screen, and the window opens where it was left.
-TEST_F(Trida, StepWindowKeysAndRememberedPlace) {
-  Zalozka(2);
+// The keys walk the rows, F11 toggles full screen, a step goes to an SVG and the narration to
+// UTF-8 text, one row per line, and the window opens where it was left.
+TEST_F(Trida, StepWindowKeysSavesAndRememberedPlace) {
   Akce("ActionBezZprav")->setChecked(true);
   Klikni(Form1->Button8);
   ShowActive(Prubeh());
@@ -200,6 +184,12 @@ TEST_F(Trida, StepWindowKeysAndRememberedPlace) {
   QTRY_VERIFY(Prubeh()->isFullScreen());
   QTest::keyClick(Prubeh(), Qt::Key_F11);
   QTRY_VERIFY(!Prubeh()->isFullScreen());
+  answerer.ChooseFile(Soubor("krok.svg"));
+  QTest::mouseClick(Prubeh()->ButtonUlozObrazek, Qt::LeftButton);
+  EXPECT_TRUE(QSvgRenderer(Soubor("krok.svg")).isValid());
+  answerer.ChooseFile(Soubor("vyklad.txt"));
+  QTest::mouseClick(Prubeh()->ButtonUlozText, Qt::LeftButton);
+  EXPECT_EQ((Radky().join('\n') + '\n').toStdString(), ReadBytes(Soubor("vyklad.txt")));
   Prubeh()->setGeometry(60, 70, 500, 420);
   const QRect misto = Prubeh()->geometry();
   FreeProgramWindows();
@@ -212,8 +202,7 @@ TEST_F(Trida, StepWindowKeysAndRememberedPlace) {
 
 // Hover names the nearest dot, else the nearest edge, from the picture; blank canvas says nothing.
 TEST_F(Trida, HoverNamesTheVertexOrEdgeUnderThePointer) {
-  graf.SetHodnota(1, 2.5);
-  VykresliGraf(clBlack, clBlack);
+  graf.SetHodnota(1, 2.5);  // read when asked, as the comment and the degree are
   const struct { const char* nazev; QPoint bod; const char* popis; } pripady[] = {
       {"beside a dot", {43, 37}, "Vrchol 1 · hodnota 2.5 · stupeň 3 · start"},
       {"no comment", {200, 60}, "Vrchol 2 · hodnota 0 · stupeň 2"},
