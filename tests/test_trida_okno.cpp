@@ -31,26 +31,6 @@ QImage Rgb(const QImage& obraz) {
   return obraz.convertToFormat(QImage::Format_RGB32);
 }
 
-// Answers each message box as a user reads it: its text, Image1 as it is on screen while the
-// box is open, and where the box is.
-struct ZachytBoxu {
-  ZachytBoxu() {
-    QObject::connect(&timer, &QTimer::timeout, [this] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (!box) return;
-      texty.push_back(box->text());
-      mista.push_back(box->frameGeometry());
-      obrazy.push_back(Rgb(Form1->Image1->grab().toImage()));
-      box->done(QMessageBox::Ok);
-    });
-    timer.start(5);
-  }
-  QStringList texty;
-  std::vector<QImage> obrazy;
-  std::vector<QRect> mista;
-  QTimer timer;
-};
-
 class Trida : public ProgramWindow {
 protected:
   void SetUp() override {
@@ -115,7 +95,7 @@ TEST_F(Trida, LabelChoicesShowOverImage1AndInItsCopiesAndAreRemembered) {
 // end. Without boxes a run shows none and records the same rows and pictures, and the step
 // window comes up on its first row. Browsing leaves Image1.
 TEST_F(Trida, BoxesOpenBesideTheCanvasAndStepsShowWhatWasUnderThem) {
-  answerer.timer.stop();  // ZachytBoxu answers the boxes
+  answerer.timer.stop();  // the boxes are answered below
   Form1->move(-40, -190);  // the canvas at the top left of the small offscreen screen, room below it
   QTRY_COMPARE(Form1->Image1->mapToGlobal(QPoint(0, 0)).y() < 20, true);
   const QRect platno(Form1->Image1->mapToGlobal(QPoint(0, 0)), Form1->Image1->size());
@@ -123,23 +103,36 @@ TEST_F(Trida, BoxesOpenBesideTheCanvasAndStepsShowWhatWasUnderThem) {
   for (QPushButton* tlacitko : {Form1->Button6, Form1->Button7, Form1->Button8}) {
     SCOPED_TRACE(tlacitko->text().toStdString());
     Akce("ActionBezZprav")->setChecked(false);
-    ZachytBoxu boxy;
+    // Each box as a user reads it: its text, Image1 as it is on screen while it is open, its place.
+    QStringList texty;
+    std::vector<QImage> obrazy;
+    std::vector<QRect> mista;
+    QTimer boxy;
+    QObject::connect(&boxy, &QTimer::timeout, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!box) return;
+      texty.push_back(box->text());
+      mista.push_back(box->frameGeometry());
+      obrazy.push_back(Rgb(Form1->Image1->grab().toImage()));
+      box->done(QMessageBox::Ok);
+    });
+    boxy.start(5);
     Klikni(tlacitko);
-    for (const QRect& box : boxy.mista)
+    for (const QRect& box : mista)
       EXPECT_TRUE(obrazovka.contains(box) && !box.intersects(platno)) << box.x() << ", " << box.y();
-    const QStringList radky = boxy.texty + QStringList{ToQt(Form1->Memo1->GetText())};
-    boxy.obrazy.push_back(Kanvas());
+    const QStringList radky = texty + QStringList{ToQt(Form1->Memo1->GetText())};
+    obrazy.push_back(Kanvas());
     Akce("ActionBezZprav")->setChecked(true);
     Klikni(tlacitko);
-    EXPECT_EQ(radky.size() - 1, boxy.texty.size()) << "no box without boxes";
+    EXPECT_EQ(radky.size() - 1, texty.size()) << "no box without boxes";
     ASSERT_TRUE(Prubeh()->isVisible());
     EXPECT_EQ(0, Prubeh()->ListKroky->currentRow());
     ASSERT_EQ(radky, Radky());
     for (int i = 0; i < radky.size(); ++i) {
       Prubeh()->Vyber(i);
-      EXPECT_EQ(boxy.obrazy[std::size_t(i)], Obrazek()) << "row " << i << ": " << radky[i].toStdString();
+      EXPECT_EQ(obrazy[std::size_t(i)], Obrazek()) << "row " << i << ": " << radky[i].toStdString();
     }
-    EXPECT_EQ(boxy.obrazy.back(), Kanvas()) << "the same end, and browsing leaves Image1";
+    EXPECT_EQ(obrazy.back(), Kanvas()) << "the same end, and browsing leaves Image1";
   }
 }
 
