@@ -34,10 +34,6 @@ std::string Bajty(const fs::path& soubor) {
   return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
 }
 
-void ZapisBajty(const fs::path& soubor, const std::string& bajty) {
-  std::ofstream(soubor, std::ios::binary) << bajty;
-}
-
 // Every name in the folder and below it, as UTF-8 relative paths with '/'.
 std::vector<std::string> Obsah(const fs::path& slozka) {
   std::vector<std::string> jmena;
@@ -108,11 +104,11 @@ TEST_F(GraphFile, LoadsTakeExactlyTheWritersSpacingAndSavesWriteBackWhatWasRead)
       {"'.'", "2\r\n" + kLine1 + "\r\n" + kV2 + " . \r\n", -1},
   };
   for (const auto& c : cases) {
-    ZapisBajty(Soubor(), kFile);
+    std::ofstream(Soubor(), std::ios::binary) << kFile;
     SetJmenoSouboru(Path());
     ZrusGraf();
     ASSERT_EQ(0, NactiGraf()) << "the example";
-    ZapisBajty(Soubor(), c.bytes);
+    std::ofstream(Soubor(), std::ios::binary) << c.bytes;
     if (c.result < 1) ZrusGraf();
     SetJmenoSouboru(Path(c.file));
     try {
@@ -131,7 +127,7 @@ TEST_F(GraphFile, LoadsTakeExactlyTheWritersSpacingAndSavesWriteBackWhatWasRead)
 
 // Whatever stands at the path stays as it was, with no temporary file beside it.
 TEST_F(GraphFile, FailedSaveLeavesTheOldFileWhole) {
-  ZapisBajty(Soubor(), "old contents");
+  std::ofstream(Soubor(), std::ios::binary) << "old contents";
   fs::create_directories(dir / fs::u8path("žádný soubor.grf"));
   const std::vector<std::string> before = Obsah(dir);
   const std::pair<std::string, double> cases[] = {{Path("missing/g.grf"), 1.0}, {Path("žádný soubor.grf"), 1.0},
