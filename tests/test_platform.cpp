@@ -38,7 +38,7 @@ protected:
 
 // An edit box's OnChange runs at once and only on a change, a tab strip's only for the user. (The
 // code page's every byte is checked with the number texts; the main window shows a Czech path.)
-TEST_F(BoxWindow, OnChangeRunsOnRealChangesAndATabStripsOnlyForTheUser) {
+TEST_F(BoxWindow, EditBoxesRunOnChangeOnRealChangesAndTabStripsOnlyForTheUser) {
   tabs->OnChange = [this] { log.push_back("tab " + std::to_string(tabs->GetTabIndex())); };
   for (const char* text : {"12", "12", ""}) boxes[1]->SetText(text);
   QTest::keyClicks(boxes[1], "ab");
