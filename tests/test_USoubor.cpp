@@ -84,15 +84,15 @@ protected:
 TEST_F(GraphFile, LoadsTakeExactlyTheWritersSpacingAndSavesWriteBackWhatWasRead) {
   std::string count16 = "16";  // a whole file of 16 vertices: one more than the graph holds
   for (int field = 0; field < 16 * 17; ++field) count16 += field % 17 ? k0 : "\r\n" + k0 + "1 1 ";
-  // Reals are written to fifteen digits, the largest double rounded down to stay readable; texts keep their blanks.
-  const std::string digits = "1\r\n-1.7976931348623157E+0308 2147483647 -2147483648 -6.6666666666666667E-1  a  b \r\n";
-  const std::string rounded = "1\r\n-1.79769313486231E+0308 2147483647 -2147483648 -6.66666666666667E-0001  a  b \r\n";
   const struct { const char* name; std::string bytes; int result; std::string saved = kFile; const char* file = kJmeno; }
   cases[] = {
       {"LF only", "2\n" + kLine1 + "\n" + kLine2 + "\n", 0}, {"CR only", "2\r" + kLine1 + "\r" + kLine2 + "\r", 0},
       {"no final line end", "2\r\n" + kLine1 + "\r\n" + kLine2, 0}, {"no vertices", "0\r\n", 0, "0\r\n"},
       {"line ends after the last length", "2\r\n" + kLine1 + "\r\n" + kLine2.substr(0, kLine2.size() - 1), 0},
-      {"long and short reals, extreme coordinates", digits, 0, rounded},
+      // Long and short reals written to fifteen digits, the largest double rounded down to stay readable;
+      // extreme coordinates; texts keep their blanks.
+      {"extreme numbers", "1\r\n-1.7976931348623157E+0308 2147483647 -2147483648 -6.6666666666666667E-1  a  b \r\n", 0,
+       "1\r\n-1.79769313486231E+0308 2147483647 -2147483648 -6.66666666666667E-0001  a  b \r\n"},
       {"digit in the sign position", "2\r\n1" + kLine1.substr(1) + "\r\n" + kLine2, 0,
        "2\r\n 1.00000000000000E+0001 " + kLine1.substr(k0.size()) + "\r\n" + kLine2 + "\r\n"},
       {"asymmetric rows", "2\r\n" + k0 + "1 1 " + k0 + k1 + "a\r\n" + k0 + "2 2 " + k2 + k0 + "b\r\n", 0,
