@@ -28,13 +28,12 @@ TEST_F(TextyTest, WindowsShowTheirTextsUnchangedAndKeepThem) {
       SCOPED_TRACE(p.okno->objectName().toStdString());
       Klikni(p.tlacitko);
       ASSERT_TRUE(QTest::qWaitForWindowActive(p.okno));
-      TMemo* memo = p.okno->Memo1;
-      QTest::keyClicks(memo, "abc\r");
-      const QStringList radky = memo->toPlainText().split(u'\n');
+      QTest::keyClicks(p.okno->Memo1, "abc\r");
+      const QStringList radky = p.okno->Memo1->toPlainText().split(u'\n');
       ASSERT_EQ(p.radku, radky.size());
       EXPECT_EQ(std::string(std::size_t(p.hvezdicek), '*'), radky[0].toStdString());
       EXPECT_EQ(p.nadpis.toStdString(), radky[p.radekNadpisu].toStdString());
-      EXPECT_EQ(p.pevnaSirka, QFontInfo(memo->font()).fixedPitch());
+      EXPECT_EQ(p.pevnaSirka, QFontInfo(p.okno->Memo1->font()).fixedPitch());
       Klikni(p.okno->BitBtn1);
       EXPECT_FALSE(p.okno->isVisible());
     }
