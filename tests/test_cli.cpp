@@ -59,7 +59,7 @@ TEST_F(CommandLine, TikZDrawsTheTreeInMaroonAndTheRestInSilver) {
 
 // Help and version on standard output and exit 0; refused arguments give the reason and the
 // usage on standard error and exit 1; a file that does not open gives the program's message
-// and exit 2 (the window test reads each message). None writes a file.
+// and exit 2. None writes a file.
 TEST_F(CommandLine, ArgumentsAndFilesGiveTheirExitCodeAndMessage) {
   const QStringList predtim = QDir(dir.path()).entryList(QDir::Files);
   const auto proc = [](const std::string& duvod) { return "trivex: " + duvod + "\nUsage: trivex [SOUBOR]\n"; };

@@ -55,9 +55,12 @@ TEST_F(MainWindow, OpensTheArgumentAndGraphFilesAndReportsTheOthersWithAnEmptyCa
   EXPECT_EQ(kSGrafem, Viditelne());
   OcekavejG(clBlack, "argument");
 
-  // What a failed open says the command-line tests check: they open through the same command.
+  WriteBytes(Soubor("text.grf"), "graf\r\n");
   Otevri(Soubor("nic.grf"));
   EXPECT_TRUE(PrazdnePlatno()) << "graf emptied";
+  Otevri(Soubor("text.grf"));
+  EXPECT_EQ((std::vector<std::string>{" vami vybrany soubor neexistuje ", " vami vybrany soubor obsahuje data negrafu "}),
+            answerer.messages);
   // The commands of the graph file the box still names, less the tabs and saving.
   EXPECT_EQ("BitBtn1 BitBtn2 Button1 Button10 Button11 Button2 Button4 Button5 Button9 Edit1 Image1 Memo1", Viditelne());
 }
