@@ -5,6 +5,7 @@
 // errors come in boxes of their own that the no-boxes mode does not hide.
 #include "classroom/Trida.h"
 
+#include "algorithms/UPocty.h"
 #include "classroom/Obraz.h"
 #include "model/UGraf.h"
 #include "platform/Dialogs.h"
@@ -231,13 +232,10 @@ QString PopisMista(const std::vector<TOperace>& obraz, QPoint bod) {
   if (nejblizsi) {
     const std::uint8_t v = nejblizsi->u;
     if (v > graf.GetPocet()) return QString();
-    int stupen = 0;
-    for (std::uint8_t j = 1; j <= graf.GetPocet(); ++j)
-      stupen += j != v && graf.GetHrana(std::max(j, v), std::min(j, v)) != 0.0;
     QString popis = QStringLiteral("Vrchol %1 · hodnota %2 · stupeň %3")
                         .arg(v)
                         .arg(QString::fromStdString(FloatToStr(graf.GetHodnota(v))))
-                        .arg(stupen);
+                        .arg(StupenVrcholu(v));
     const QString komentar = ToQt(graf.GetText(v)).trimmed();
     if (!komentar.isEmpty()) popis += QStringLiteral(" · ") + komentar;
     return popis;

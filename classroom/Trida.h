@@ -18,6 +18,7 @@ class TForm1;
 void PripojTridu(TForm1* okno);
 
 // What the pointer at canvas point bod is over in the picture: the nearest dot within a few
-// pixels ("Vrchol 3 · hodnota 2.5 · stupeň 4 · comment", the rest read from graf), else
-// the nearest edge ("Hrana 3 – 5 · délka 2"); empty over blank canvas.
+// pixels ("Vrchol 3 · hodnota 2.5 · stupeň 4 · comment", the rest read from graf, the
+// degree as the colouring legend shows it), else the nearest edge ("Hrana 3 – 5 · délka 2");
+// empty over blank canvas.
 QString PopisMista(const std::vector<TOperace>& obraz, QPoint bod);
