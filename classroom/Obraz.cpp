@@ -5,6 +5,7 @@
 #include "classroom/Obraz.h"
 
 #include "platform/AtomickyZapis.h"
+#include "platform/Controls.h"
 #include "platform/Graphics.h"
 #include "platform/SysUtils.h"
 
@@ -22,10 +23,6 @@
 #include <utility>
 
 namespace {
-
-QColor Barva(TColor c) {
-  return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
-}
 
 // A canvas pixel (x, y) is the square from (x, y) to (x + 1, y + 1); lines join centres.
 QPointF Stred(std::int32_t x, std::int32_t y) {
@@ -206,7 +203,7 @@ void KresliVektorove(QPainter& painter, const std::vector<TOperace>& operace, st
   painter.setRenderHint(QPainter::Antialiasing, meritko != 1.0);
   const double sirka = std::max(1.0, meritko);
   const auto pero = [&](TColor c, double w) {
-    QPen p(Barva(c), w);
+    QPen p(ToQColor(c), w);
     p.setCapStyle(Qt::FlatCap);
     return p;
   };
@@ -225,7 +222,7 @@ void KresliVektorove(QPainter& painter, const std::vector<TOperace>& operace, st
       case TKresleni::Vrchol: {
         const QRectF t = Tecka(k);
         painter.setPen(Qt::NoPen);
-        painter.setBrush(Barva(k.barva));
+        painter.setBrush(ToQColor(k.barva));
         painter.drawEllipse(QRectF(t.left() * meritko, t.top() * meritko, t.width() * meritko, t.height() * meritko));
         break;
       }

@@ -15,10 +15,6 @@
 
 namespace {
 
-QColor ToQColor(TColor c) {
-  return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
-}
-
 // Focus moves that belong to the window as a whole (activation, a popup menu) are
 // not moves between the window's controls.
 bool MovesBetweenControls(const QFocusEvent* event) {
@@ -91,6 +87,10 @@ void MakeCaption(TEdit* edit, const char* utf8, bool readOnly) {
   edit->SetText(Utf8ToCp1250(utf8));
   edit->SetReadOnly(readOnly);
   edit->SetColor(TForm::MenuColor());
+}
+
+QColor ToQColor(TColor c) {
+  return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
 }
 
 void TabOrder(const std::vector<QWidget*>& order) {

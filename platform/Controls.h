@@ -62,6 +62,9 @@ void MakeCaption(TEdit* edit, const char* utf8, bool readOnly = true);
 // The Tab key visits the controls in this order.
 void TabOrder(const std::vector<QWidget*>& order);
 
+// A canvas colour as Qt paints it.
+QColor ToQColor(TColor c);
+
 // Multi-line text box.
 class TMemo : public TControl<QPlainTextEdit> {
 public:
