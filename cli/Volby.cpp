@@ -7,8 +7,6 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 
-#include <iterator>
-
 namespace {
 
 struct TVolba {
@@ -32,21 +30,15 @@ const TVolba kVolby[] = {
 };
 
 const TPrikazRadky kPrikazy[] = {
-    {"skore", 1, 6},   {"kostra", 1, 7}, {"kruskal", 2, 6},   {"jarnik", 2, 7},
-    {"boruvka", 2, 8}, {"koster", 3, 6}, {"komponent", 3, 7}, {"obarvi", -1, 10},
+    {"skore", 1, 6, "karta Najdi, Skore", "score (degree sequence)"},
+    {"kostra", 1, 7, "karta Najdi, Nejkratsi kostra", "shortest spanning tree"},
+    {"kruskal", 2, 6, "karta Simulace, Kruskal", "Kruskal's method, step by step"},
+    {"jarnik", 2, 7, "karta Simulace, Jarnik", "Jarnik's method, step by step"},
+    {"boruvka", 2, 8, "karta Simulace, Boruvka", "Boruvka's method, step by step"},
+    {"koster", 3, 6, "karta Pocet, Koster", "number of spanning trees"},
+    {"komponent", 3, 7, "karta Pocet, Komponent", "number of components"},
+    {"obarvi", -1, 10, "tlacitko Obarvi", "identification colours of the vertices"},
 };
-
-const char* const kPopisyPrikazu[][2] = {
-    {"karta Najdi, Skore", "score (degree sequence)"},
-    {"karta Najdi, Nejkratsi kostra", "shortest spanning tree"},
-    {"karta Simulace, Kruskal", "Kruskal's method, step by step"},
-    {"karta Simulace, Jarnik", "Jarnik's method, step by step"},
-    {"karta Simulace, Boruvka", "Boruvka's method, step by step"},
-    {"karta Pocet, Koster", "number of spanning trees"},
-    {"karta Pocet, Komponent", "number of components"},
-    {"tlacitko Obarvi", "identification colours of the vertices"},
-};
-static_assert(std::size(kPopisyPrikazu) == std::size(kPrikazy), "one description per command");
 
 // The toolkit's own window options, taken here only so that they do not count as
 // unknown: the window path hands the untouched arguments to the toolkit.
@@ -61,6 +53,7 @@ const struct {
     {"nograb", false}, {"dograb", false}, {"widgetcount", false}, {"sync", false},
 };
 
+const char* const kGraf[] = {"grf"};
 const char* const kObrazky[] = {"png", "svg", "tex"};
 const char* const kExporty[] = {"grf", "graphml", "dot", "txt", "png", "svg", "tex"};
 
@@ -136,7 +129,7 @@ TVolby RozeberVolby(const QStringList& args) {
     if (beh || volby.cisla || volby.delky) return Odmitni(QStringLiteral("--import nelze spojit s jinymi volbami"));
     if (zbytek.isEmpty()) return Odmitni(QStringLiteral("chybi CIL.grf"));
     if (zbytek.size() > 1) return Odmitni(QStringLiteral("prebyvajici argument '%1'").arg(zbytek.at(1)));
-    if (QFileInfo(zbytek.first()).suffix().toLower() != QLatin1String("grf"))
+    if (!MaPriponu(zbytek.first(), kGraf))
       return Odmitni(QStringLiteral("--import zapisuje jen soubor .grf, ne '%1'").arg(zbytek.first()));
     volby.rezim = TVolby::Import;
     volby.cil = zbytek.first();
@@ -184,9 +177,8 @@ QString Napoveda() {
     text += Radek(QString(), QStringLiteral("(%1)").arg(QString::fromLatin1(v.anglicky)));
   }
   text += QStringLiteral("\nPrikazy (PRIKAZ) / Commands:\n");
-  for (std::size_t i = 0; i < std::size(kPrikazy); ++i)
-    text += Radek(QString::fromLatin1(kPrikazy[i].jmeno),
-                  QString::fromLatin1(kPopisyPrikazu[i][0]) + " / " + QString::fromLatin1(kPopisyPrikazu[i][1]));
+  for (const TPrikazRadky& p : kPrikazy)
+    text += Radek(QString::fromLatin1(p.jmeno), QString::fromLatin1(p.cesky) + " / " + QString::fromLatin1(p.anglicky));
   text += QStringLiteral(
       "\nDruhy souboru (pripona CIL) / Kinds of files (extension of CIL):\n"
       "  .grf                  soubor grafu / the graph file\n"

@@ -12,6 +12,8 @@ struct TPrikazRadky {
   const char* jmeno;  // as typed after --run
   int zalozka;        // tab to select first; -1 stays on the tab shown after opening
   int tlacitko;       // 6, 7 or 8 for the tab's command buttons, 10 for "Obarvi"
+  const char* cesky;  // the help's description, in Czech and in English
+  const char* anglicky;
 };
 const TPrikazRadky* NajdiPrikaz(const QString& jmeno);
 
