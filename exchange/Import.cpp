@@ -170,9 +170,9 @@ QString Importuj(const QString& zdroj, const QString& cil, QStringList& varovani
 }
 
 std::string CestaProgramu(const QString& cesta) {
-  const std::string jmeno = ProgramPath(std::filesystem::u8path(QFileInfo(cesta).absoluteFilePath().toStdString()));
-  return SystemPath(jmeno) == std::filesystem::u8path(QFileInfo(cesta).absoluteFilePath().toStdString()) ? jmeno
-                                                                                                          : std::string();
+  const std::filesystem::path systemova = std::filesystem::u8path(QFileInfo(cesta).absoluteFilePath().toStdString());
+  const std::string jmeno = ProgramPath(systemova);
+  return SystemPath(jmeno) == systemova ? jmeno : std::string();
 }
 
 QString UlozGrafDo(const QString& cil) {
