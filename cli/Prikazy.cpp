@@ -12,8 +12,8 @@
 #include "drawing/PUVykresli.h"
 #include "exchange/Import.h"
 #include "exchange/Zapis.h"
-#include "platform/Cp1250.h"
 #include "platform/Dialogs.h"
+#include "platform/Forms.h"
 #include "windows/main.h"
 
 #include <QApplication>
@@ -32,10 +32,7 @@ void Vypis(std::FILE* kam, const QString& text) {
 
 // Texts of the program are Windows-1250; the terminal gets UTF-8, one per line.
 void VypisRadky(std::FILE* kam, const std::vector<std::string>& radky) {
-  for (const std::string& radek : radky) {
-    const std::string utf8 = Cp1250ToUtf8(radek) + '\n';
-    std::fwrite(utf8.data(), 1, utf8.size(), kam);
-  }
+  for (const std::string& radek : radky) Vypis(kam, ToQt(radek) + QLatin1Char('\n'));
 }
 
 TButton* Tlacitko(int cislo) {
