@@ -180,12 +180,9 @@ void TTrida::UmistiBox(QWidget* box) const {
   const QRect obrazovka = okno->screen()->availableGeometry();
   const QRect platno = PlatnoNaObrazovce();
   // The frame the window system adds, as the main window has it (none before it is mapped).
-  const QMargins ramecek = okno->frameGeometry().size() != okno->size()
-                               ? QMargins(okno->geometry().left() - okno->frameGeometry().left(),
-                                          okno->geometry().top() - okno->frameGeometry().top(),
-                                          okno->frameGeometry().right() - okno->geometry().right(),
-                                          okno->frameGeometry().bottom() - okno->geometry().bottom())
-                               : QMargins();
+  const QRect vnitrek = okno->geometry(), ramec = okno->frameGeometry();
+  const QMargins ramecek(vnitrek.left() - ramec.left(), vnitrek.top() - ramec.top(), ramec.right() - vnitrek.right(),
+                         ramec.bottom() - vnitrek.bottom());
   const QSize s = box->size().grownBy(ramecek);
   const int mezera = 12;
   const QPoint kandidati[] = {
