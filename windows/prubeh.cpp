@@ -46,6 +46,14 @@ QRect VedlePlatna(const QRect& obrazovka, const QRect& platno, QSize obvykla) {
   return nejlepsi;
 }
 
+// Qt's own save dialog, as every file dialog of the program: it looks the same everywhere
+// and a test can answer it like a user.
+void NastavUlozeni(QFileDialog& dialog) {
+  dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+}
+
 }  // namespace
 
 std::unique_ptr<QSettings> NastaveniTridy() {
@@ -54,9 +62,7 @@ std::unique_ptr<QSettings> NastaveniTridy() {
 
 QString VyberSouborObrazku(QWidget* okno, const QString& titulek) {
   QFileDialog dialog(okno, titulek);
-  dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setFileMode(QFileDialog::AnyFile);
+  NastavUlozeni(dialog);
   const QString png = QStringLiteral("Obrázek PNG (*.png)"), svg = QStringLiteral("Vektorový obrázek SVG (*.svg)");
   dialog.setNameFilters({png, svg});
   dialog.setDefaultSuffix(QStringLiteral("png"));
@@ -277,9 +283,7 @@ void TFormPrubeh::ButtonUlozObrazekClick() {
 
 void TFormPrubeh::ButtonUlozTextClick() {
   QFileDialog dialog(this, QStringLiteral("Uložit text výkladu"));
-  dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setFileMode(QFileDialog::AnyFile);
+  NastavUlozeni(dialog);
   dialog.setNameFilter(QStringLiteral("Text (*.txt)"));
   dialog.setDefaultSuffix(QStringLiteral("txt"));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
