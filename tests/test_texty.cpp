@@ -6,7 +6,9 @@
 #include "windows/frmhelpp.h"
 #include "windows/main.h"
 
+#include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QScrollBar>
 #include <QTest>
 
@@ -33,7 +35,18 @@ TEST_F(TextyTest, WindowsShowTheirTextsUnchangedAndKeepThem) {
       ASSERT_EQ(p.radku, radky.size());
       EXPECT_EQ(std::string(std::size_t(p.hvezdicek), '*'), radky[0].toStdString());
       EXPECT_EQ(p.nadpis.toStdString(), radky[p.radekNadpisu].toStdString());
-      EXPECT_EQ(p.pevnaSirka, QFontInfo(p.okno->Memo1->font()).fixedPitch());
+      // What the reader sees: About in the system's fixed font, every character of its
+      // text as wide as the others so that its columns line up (fontconfig may call a
+      // monospaced font "dual" spaced, so the font's own pitch flag proves nothing).
+      const QFont pismo = p.okno->Memo1->font();
+      const QFont pevne = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+      EXPECT_EQ(p.pevnaSirka, QFontInfo(pismo).family() == QFontInfo(pevne).family());
+      if (p.pevnaSirka) {
+        const QFontMetricsF mira(pismo);
+        const QString text = p.okno->Memo1->toPlainText().remove(u'\n');
+        for (const QChar znak : text)
+          ASSERT_EQ(mira.horizontalAdvance(u'*'), mira.horizontalAdvance(znak)) << QString(znak).toStdString();
+      }
       Klikni(p.okno->BitBtn1);
       EXPECT_FALSE(p.okno->isVisible());
     }
