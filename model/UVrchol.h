@@ -28,6 +28,13 @@ public:
   double GetHrana(std::uint8_t j) const;
   void SetHrana(std::uint8_t j, double d);
 
+  // Same position, comment, value, colour and row, for snapshots of a graph.
+  bool operator==(const tvrchol& o) const {
+    return x == o.x && y == o.y && text == o.text && hodnota == o.hodnota &&
+           barva == o.barva && hrany == o.hrany;
+  }
+  bool operator!=(const tvrchol& o) const { return !(*this == o); }
+
 private:
   std::int32_t x = 0;
   std::int32_t y = 0;
