@@ -46,7 +46,8 @@ if [ "${TRIVEX_QUICK:-0}" != 1 ]; then
   echo "== Sanitizer build (AddressSanitizer, UndefinedBehaviorSanitizer), warnings as errors"
   cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTRIVEX_SANITIZE=ON -DTRIVEX_WERROR=ON -DTRIVEX_TESTS=ON > /dev/null
   cmake --build build-asan -j "$jobs"
-  TRIVEX_ROBUSTNESS_STEPS="${TRIVEX_ROBUSTNESS_STEPS:-3000}" run_suite build-asan
+  TRIVEX_ROBUSTNESS_STEPS="${TRIVEX_ROBUSTNESS_STEPS:-3000}" TRIVEX_EDITING_STEPS="${TRIVEX_EDITING_STEPS:-600}" \
+    run_suite build-asan
 
   echo "== Fuzzing the graph-file reader and the import readers for ${TRIVEX_FUZZ_SECONDS:-60} s each"
   cmake -S . -B build-fuzz -DTRIVEX_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug > /dev/null

@@ -6,6 +6,7 @@
 #include "windows/frmedvrch.h"
 
 #include "drawing/PUVykresli.h"
+#include "files/ukontrola.h"
 #include "platform/SysUtils.h"
 
 #include <QWidget>
@@ -158,4 +159,16 @@ void TFormXY::BitBtn2Click() {
 void TFormXY::Prekresli() {
   VykresliGraf(kSeda, kSeda);
   ZvyrazniVrcholy();
+}
+
+void TFormXY::ObnovHodnoty() {
+  for (const tradek& radek : radky) {
+    const std::string text = radek.vrchol->GetText();
+    if (KontrolaCisla(text, 'b') != 0 || !MaDelkuCislaVrcholu(text)) continue;
+    const int n = StrToInt(text);
+    if (!JeVrchol(n)) continue;
+    radek.x->SetText(IntToStr(graf.GetX(std::uint8_t(n))));
+    radek.y->SetText(IntToStr(graf.GetY(std::uint8_t(n))));
+  }
+  Prekresli();
 }

@@ -45,6 +45,9 @@ public:
   // naming it; the caller has drawn the graph under the marks.
   void ZvyrazniVrcholy();
   void BitBtn2Click();
+  // The rows read their vertices' coordinates again after a change made elsewhere (the
+  // canvas, undo), and the picture while editing is redrawn.
+  void ObnovHodnoty();
 
 protected:
   void FormShow() override;

@@ -26,6 +26,8 @@ public:
   TBitBtn* BitBtn1;              // Cancel: closes
 
   void BitBtn1Click();
+  // The rows read the graph again after a change made elsewhere (the canvas, undo).
+  void ObnovHodnoty() { FormShow(); }
 
 protected:
   void FormShow() override;

@@ -13,6 +13,7 @@
 #include "model/UGraf.h"
 #include "platform/Dialogs.h"
 #include "platform/SysUtils.h"
+#include "upravy/Platno.h"
 #include "windows/FrmOProgram.h"
 #include "windows/frmedvrch.h"
 #include "windows/frmhelpp.h"
@@ -110,6 +111,7 @@ void CreateForms() {
   Application->CreateForm(FormXY);
   Application->CreateForm(Form2);
   PripojTridu(Form1);  // classroom layer: canvas menu, labels, step window (classroom/Trida.h)
+  PripojUpravy(Form1);  // editing on the canvas, undo, recovery copies (upravy/Platno.h)
 }
 
 TForm1::TForm1() : TForm("TForm1", "Trivex", 135, 0, 870, 780) {
@@ -167,6 +169,7 @@ void TForm1::FormClose() {
 }
 
 void TForm1::BitBtn1Click() {
+  if (PredZahozenim && !PredZahozenim()) return;
   if (metoda) {
     metoda.reset();
     graf.Clear();
@@ -175,10 +178,12 @@ void TForm1::BitBtn1Click() {
 }
 
 void TForm1::Button1Click() {
+  if (PredZahozenim && !PredZahozenim()) return;
   Form3->Show();
 }
 
 void TForm1::Button2Click() {
+  if (PredZahozenim && !PredZahozenim()) return;
   TOpenDialog otevri(this);
   otevri.SetInitialDir(GetCurrentDir());
   if (otevri.Execute()) {
@@ -190,6 +195,7 @@ void TForm1::Button2Click() {
 }
 
 void TForm1::OtevriGraf(const std::string& cesta) {
+  TDavkaZmen davka(graf);
   if (graf.GetPocet() != 0) ZrusGraf();
   SetJmenoSouboru(cesta);
   const int vysledek = NactiGraf();
@@ -218,6 +224,7 @@ void TForm1::Button3Click() {
     SetJmenoSouboru(*cesta);
     Edit1->SetText(*cesta);
     UlozGraf();
+    if (PoUlozeni) PoUlozeni();
     VykresliGraf(clBlack, clBlack);
   }
   Edit1Change();
@@ -303,6 +310,11 @@ void TForm1::UkazCestu(const std::string& cesta) {
 void TForm1::NovyGraf(const std::string& cesta) {
   Form4->Show();
   Form4->UkazCestu();
+  Edit1->SetText(cesta);
+  UkazTvar(kNovyGraf);
+}
+
+void TForm1::UpravenyGraf(const std::string& cesta) {
   Edit1->SetText(cesta);
   UkazTvar(kNovyGraf);
 }

@@ -7,6 +7,7 @@
 #include "platform/Controls.h"
 #include "platform/Forms.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -57,6 +58,15 @@ public:
   // The open command once a path is chosen: loads the file into graf, shows its path
   // or says why it is no graph, and draws the graph in black.
   void OtevriGraf(const std::string& cesta);
+
+  // A graph made or recovered on the canvas, under cesta (empty: it has no file yet): the
+  // path box shows it and the graph commands are offered, as for a new graph.
+  void UpravenyGraf(const std::string& cesta);
+
+  // Set by the canvas editing: asked before "Novy", "Otevri" and "Exit" throw the current
+  // graph away (false keeps it and stops the command), and told when "Uloz Jako" has saved.
+  std::function<bool()> PredZahozenim;
+  TNotifyEvent PoUlozeni;
 
   // A face of the window: the controls it shows and those it hides, as bits of the
   // controls' list in UkazTvar; the others keep what they have.

@@ -8,6 +8,7 @@
 
 #include "drawing/PUVykresli.h"
 #include "files/USoubor.h"
+#include "files/ukontrola.h"
 #include "model/UGraf.h"
 #include "platform/SysUtils.h"
 
@@ -272,6 +273,7 @@ void TForm4::SousedExit(const tslot& slot) {
 }
 
 void TForm4::DelkaExit(const tslot& slot) {
+  TDavkaZmen davka(graf);
   TEdit* delka = slot.delka;
   if (!vstup.Prijmi(delka, 'r')) return;
   if (!vstup.Plati(Edit7->GetText(), 'b')) {
@@ -324,4 +326,24 @@ void TForm4::ZvyrazniSousedy() {
 void TForm4::BitBtn2Click() {
   // The canvas keeps the highlight until something else redraws it.
   Close();
+}
+
+void TForm4::ObnovHodnoty() {
+  Edit4->SetText(IntToStr(graf.GetPocet()));
+  pocetPriZobrazeni = graf.GetPocet();
+  // The examined vertex may be gone (undone or removed): the editor starts over as shown.
+  if (!JeVrchol(zkoumanyVrchol)) {
+    FormShow();
+    return;
+  }
+  Edit7->SetText(IntToStr(zkoumanyVrchol));
+  Edit6->SetText(FloatToStr(graf.GetHodnota(zkoumanyVrchol)));
+  Edit28->SetText(graf.GetText(zkoumanyVrchol));
+  for (const tslot& slot : sloty) {
+    const std::string text = slot.soused->GetText();
+    if (KontrolaCisla(text, 'b') != 0 || text.size() > 2) continue;
+    const int m = StrToInt(text);
+    if (JeVrchol(m)) slot.delka->SetText(FloatToStr(graf.GetHrana(std::uint8_t(m), zkoumanyVrchol)));
+  }
+  ZvyrazniSousedy();
 }

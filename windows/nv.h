@@ -60,6 +60,9 @@ public:
   // The path box follows the current file name. Showing does it too, but a window
   // already open is not shown anew.
   void UkazCestu();
+  // The boxes read the graph again after a change made elsewhere (the canvas, undo), the
+  // examined vertex and the slots staying as chosen, and the highlight is redrawn.
+  void ObnovHodnoty();
   // The canvas with the examined vertex and the vertices of the slots highlighted.
   void ZvyrazniSousedy();
 

@@ -26,6 +26,7 @@ protected:
   // Written while graf is empty, which it is again afterwards, as at start.
   static void ZapisGraf(const QString& path, const std::vector<TestVrchol>& body, const std::vector<TestHrana>& hrany) {
     ASSERT_EQ(0, graf.GetPocet()) << "graph files are written before the test loads one";
+    TDavkaZmen davka(graf);  // one replacement, as a read file is: no undo step, no recovery copy
     graf.Init(std::uint8_t(body.size()));
     for (std::uint8_t i = 1; i <= body.size(); ++i) {
       const TestVrchol& b = body[i - 1u];
