@@ -20,18 +20,18 @@
 #include "windows/prubeh.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QInputDialog>
 #include <QKeyEvent>
-#include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QToolTip>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -65,7 +65,7 @@ private:
   bool Pusteni(QMouseEvent* e);
   bool Dvojklik(QMouseEvent* e);
   void NovyVrchol(QPoint bod);
-  void DelkaHrany(std::uint8_t u, std::uint8_t v);
+  void DelkaHrany(std::uint8_t u, std::uint8_t v, QPoint bod);
   void Smaz(const TMisto& misto);
   void PripravSmazani(QPoint bod);
   void Obnov();
@@ -202,6 +202,7 @@ void TUpravy::Uprav(const QString& nazev, int spojeni, F&& zmena) {
 // The open editors show the graph as they show it after a change of their own; without
 // them the canvas shows the graph as the editors draw it.
 void TUpravy::PoZmene() {
+  QToolTip::hideText();
   const bool souradnice = FormXY->isVisible(), editor = Form4->isVisible();
   if (souradnice) FormXY->ObnovHodnoty();
   if (editor) Form4->ObnovHodnoty();
@@ -288,7 +289,7 @@ bool TUpravy::Pusteni(QMouseEvent* e) {
   } else {
     image1->update();
     const TMisto cil = KdeJe(graf, bod.x(), bod.y());
-    if (cil.vrchol && cil.vrchol != u && JeVrchol(u)) Invoke([&] { DelkaHrany(u, cil.vrchol); });
+    if (cil.vrchol && cil.vrchol != u && JeVrchol(u)) Invoke([&] { DelkaHrany(u, cil.vrchol, bod); });
   }
   NastavKurzor(bod);
   return false;
@@ -300,7 +301,7 @@ bool TUpravy::Dvojklik(QMouseEvent* e) {
   const TMisto misto = KdeJe(graf, bod.x(), bod.y());
   tah = TTah::Zadny;
   zachrana.Pozdrz(false);
-  if (misto.u) Invoke([&] { DelkaHrany(misto.u, misto.v); });
+  if (misto.u) Invoke([&] { DelkaHrany(misto.u, misto.v, bod); });
   if (!misto.u && !misto.vrchol) Invoke([&] { NovyVrchol(bod); });
   NastavKurzor(bod);
   return true;
@@ -322,7 +323,7 @@ void TUpravy::NovyVrchol(QPoint bod) {
   }
 }
 
-void TUpravy::DelkaHrany(std::uint8_t u, std::uint8_t v) {
+void TUpravy::DelkaHrany(std::uint8_t u, std::uint8_t v, QPoint bod) {
   const double stara = graf.GetHrana(u, v);
   QInputDialog dotaz(okno);
   dotaz.setObjectName(QStringLiteral("DialogDelka"));
@@ -334,6 +335,12 @@ void TUpravy::DelkaHrany(std::uint8_t u, std::uint8_t v) {
   dotaz.setTextValue(stara != 0.0 ? ToQt(FloatToStr(stara)) : QStringLiteral("1"));
   dotaz.setOkButtonText(Text("Použít"));
   dotaz.setCancelButtonText(Text("Zrušit"));
+  // Beside the canvas at the height of the edge, so the graph being drawn stays in view.
+  dotaz.adjustSize();
+  const QPoint vedle = image1->mapToGlobal(
+      QPoint(image1->width() + 12, std::clamp(bod.y() - dotaz.height() / 2, 0, std::max(0, image1->height() - dotaz.height()))));
+  if (okno->screen() && okno->screen()->availableGeometry().contains(QRect(vedle, dotaz.frameGeometry().size())))
+    dotaz.move(vedle);
   if (dotaz.exec() != QDialog::Accepted) return;
   const std::string text = FromQt(dotaz.textValue().trimmed());
   std::optional<double> delka;
@@ -403,7 +410,7 @@ void TUpravy::Obnov() {
                                              : Text("graf souboru %1").arg(ToQt(kopie->cesta));
   QMessageBox dotaz(QMessageBox::Question, QStringLiteral("Trivex"),
                     Text("Obnovit neuložený %1, naposledy změněný %2?")
-                        .arg(odkud, QLocale(QLocale::Czech).toString(kopie->cas, QLocale::ShortFormat)),
+                        .arg(odkud, kopie->cas.toString(QStringLiteral("d. M. yyyy H:mm"))),
                     QMessageBox::Yes | QMessageBox::No, okno);
   dotaz.setObjectName(QStringLiteral("DotazObnovit"));
   dotaz.button(QMessageBox::Yes)->setText(Text("Obnovit"));
