@@ -3,7 +3,8 @@
 # Copyright (C) 2026 Trivex developers
 # Remakes docs/trivex.png, the README's picture of the main window: the offscreen
 # build opens examples/trida.grf through "Otevri" and shows its shortest spanning tree;
-# and docs/prubeh.png, the step window in the middle of a Kruskal run on it.
+# and docs/prubeh.png, the step window in the middle of a Kruskal run on it; and
+# docs/kresleni.png, a graph drawn with the mouse on the empty canvas.
 # The file is opened from /tmp/trivex, so the picture does not show this checkout's path.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,6 +15,7 @@ cmake --build build -j2 --target make_screenshot
 mkdir -p /tmp/trivex
 cp examples/trida.grf /tmp/trivex/trida.grf
 QT_QPA_PLATFORM=offscreen build/tools/make_screenshot /tmp/trivex/trida.grf docs/trivex.png docs/prubeh.png
+QT_QPA_PLATFORM=offscreen build/tools/make_screenshot --kresba docs/kresleni.png
 rm -f /tmp/trivex/trida.grf
 rmdir /tmp/trivex 2> /dev/null || true
-echo "docs/trivex.png and docs/prubeh.png written"
+echo "docs/trivex.png, docs/prubeh.png and docs/kresleni.png written"

@@ -4,7 +4,9 @@
 // user would, finds its shortest spanning tree on the "Najdi" tab and saves the main
 // window as a PNG; with a third name, also runs Kruskal on the "Simulace" tab without
 // message boxes and saves the step window on a step in the middle of the run.
-// Usage: make_screenshot FILE.grf OUT.png [STEPS.png]
+// With --kresba instead, draws a graph of 7 vertices and 12 edges on the empty canvas with
+// the mouse, as the README tells, and saves the main window with the last edge being drawn.
+// Usage: make_screenshot FILE.grf OUT.png [STEPS.png] | make_screenshot --kresba OUT.png
 // Runs headless on Qt's offscreen platform unless QT_QPA_PLATFORM says otherwise.
 #include "Trivex.h"
 #include "platform/Forms.h"
@@ -15,7 +17,9 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QSettings>
 #include <QStandardPaths>
@@ -23,7 +27,9 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <deque>
 #include <iostream>
+#include <string>
 
 namespace {
 
@@ -52,11 +58,54 @@ bool VyfotPrubeh(const QString& obrazek) {
   return prubeh->grab().save(obrazek, "PNG");
 }
 
+void Mys(QEvent::Type druh, QPoint bod, Qt::KeyboardModifiers klavesy = Qt::NoModifier) {
+  QWidget* platno = Form1->Image1;
+  const Qt::MouseButtons drzi = druh == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+  QMouseEvent udalost(druh, bod, platno->mapToGlobal(bod), druh == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                      drzi, klavesy);
+  QApplication::sendEvent(platno, &udalost);
+  QApplication::processEvents();
+}
+
+// The editing mode on, the labels on, a double-click per vertex and a Shift-drag per edge;
+// the last edge is caught halfway, its line following the pointer.
+bool NakresliGraf(const QString& obrazek) {
+  for (const char* volba : {"ActionUpravy", "ActionCisla", "ActionDelky"})
+    Form1->findChild<QAction*>(QString::fromLatin1(volba))->setChecked(true);
+  std::deque<QString> delky;
+  QTimer odpoved;
+  QObject::connect(&odpoved, &QTimer::timeout, [&] {
+    auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+    if (!dialog || delky.empty()) return;
+    dialog->setTextValue(delky.front());
+    delky.pop_front();
+    dialog->accept();
+  });
+  odpoved.start(10);
+  const QPoint body[] = {{80, 80}, {280, 50}, {480, 80}, {80, 280}, {280, 310}, {480, 280}, {280, 180}};
+  for (const QPoint& b : body) Mys(QEvent::MouseButtonDblClick, b);
+  const struct { int a, b; const char* delka; } hrany[] = {
+      {1, 2, "1"}, {2, 3, "2"}, {1, 4, "3"}, {3, 6, "1"}, {4, 5, "2"}, {5, 6, "4"},
+      {1, 7, "1"}, {2, 7, "5"}, {3, 7, "1"}, {4, 7, "2"}, {5, 7, "1"}};
+  for (const auto& h : hrany) {
+    delky.push_back(QString::fromLatin1(h.delka));
+    Mys(QEvent::MouseButtonPress, body[h.a - 1], Qt::ShiftModifier);
+    Mys(QEvent::MouseMove, body[h.b - 1], Qt::ShiftModifier);
+    Mys(QEvent::MouseButtonRelease, body[h.b - 1], Qt::ShiftModifier);
+  }
+  Mys(QEvent::MouseButtonPress, body[5], Qt::ShiftModifier);
+  Mys(QEvent::MouseMove, (body[5] + body[6]) / 2 + QPoint(0, 12), Qt::ShiftModifier);
+  const bool ulozeno = Form1->grab().save(obrazek, "PNG");
+  Mys(QEvent::MouseButtonRelease, (body[5] + body[6]) / 2 + QPoint(0, 12), Qt::ShiftModifier);
+  return ulozeno;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  const bool kresba = argc == 3 && std::string(argv[1]) == "--kresba";
   if (argc != 3 && argc != 4) {
-    std::cerr << "usage: make_screenshot FILE.grf OUT.png [STEPS.png]\n";
+    std::cerr << "usage: make_screenshot FILE.grf OUT.png [STEPS.png] | make_screenshot --kresba OUT.png\n";
     return 2;
   }
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -73,6 +122,13 @@ int main(int argc, char* argv[]) {
   Form1->Show();
   if (!CekejNaZobrazeni(Form1)) {
     std::cerr << "make_screenshot: the main window was never shown\n";
+    return 1;
+  }
+  if (kresba) {
+    const bool ulozeno = NakresliGraf(obrazek);
+    Application->FreeForms();
+    if (ulozeno) return 0;
+    std::cerr << "make_screenshot: cannot write " << argv[2] << '\n';
     return 1;
   }
 
