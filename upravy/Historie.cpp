@@ -9,7 +9,26 @@
 #include <utility>
 
 namespace {
+
 constexpr int kSpojovanyKrok = 1;  // QUndoCommand::id of steps that may fold together
+constexpr int kKroku = 1000;
+
+// A change nobody named says what it changed when only the stored counts or colours did,
+// so the undo tooltip tells an invisible step from an edit.
+QString Nazev(const TSnimekGrafu& pred, const TSnimekGrafu& po) {
+  TSnimekGrafu bezPoctu = po;
+  bezPoctu.komponent = pred.komponent;
+  if (bezPoctu == pred) return QStringLiteral("počet komponent");
+  bezPoctu.barev = pred.barev;
+  bool jenBarvy = bezPoctu.vrcholy.size() == pred.vrcholy.size();
+  for (std::size_t k = 0; jenBarvy && k < pred.vrcholy.size(); ++k) {
+    tvrchol v = bezPoctu.vrcholy[k];
+    v.SetBarva(pred.vrcholy[k].GetBarva());
+    jenBarvy = v == pred.vrcholy[k];
+  }
+  return jenBarvy ? QStringLiteral("obarvení") : QStringLiteral("úprava grafu");
+}
+
 }  // namespace
 
 class TKrok : public QUndoCommand {
@@ -44,6 +63,7 @@ private:
 };
 
 THistorie::THistorie(tgraf& g) : graf(g), posledni(g.Snimek()) {
+  zasobnik.setUndoLimit(kKroku);
   klic = graf.Poslouchej([this](TZmenaGrafu druh) { Zmena(druh); });
 }
 
@@ -79,7 +99,8 @@ void THistorie::Zmena(TZmenaGrafu druh) {
   }
   if (ted == posledni) return;
   TSnimekGrafu pred = std::exchange(posledni, ted);
-  zasobnik.push(new TKrok(*this, std::move(pred), std::move(ted), n.isEmpty() ? QStringLiteral("úprava grafu") : n, s));
+  const QString nazevKroku = n.isEmpty() ? Nazev(pred, ted) : n;
+  zasobnik.push(new TKrok(*this, std::move(pred), std::move(ted), nazevKroku, s));
 }
 
 void THistorie::Vrat(const TSnimekGrafu& stav) {
