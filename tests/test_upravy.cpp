@@ -257,6 +257,7 @@ TEST_F(Upravy, RemovedVertexLeavesTheOthersWholeAndSaysHowTheyAreRenumbered) {
 
 TEST_F(Upravy, MouseChangesNothingWithTheModeOff) {
   Akce("ActionUpravy")->setChecked(false);
+  EXPECT_FALSE(Platno()->testAttribute(Qt::WA_SetCursor)) << "the canvas keeps the pointer it had";
   for (const Gesto& g : Gesta()) {
     SCOPED_TRACE(g.jmeno);
     graf.Clear();
@@ -343,6 +344,12 @@ TEST_F(Upravy, OneDragIsOneStepAndOpeningStartsANewHistory) {
   Zaloz("10,10 |", QStringLiteral("jiny.grf"), false);
   Zaloz(kTri);
   Dvojklik({450, 300});
+  // The pointer says what a press will do.
+  for (const auto& [bod, tvar] : {std::pair{QPoint(452, 298), Qt::OpenHandCursor}, std::pair{QPoint(200, 101), Qt::PointingHandCursor},
+                                  std::pair{QPoint(200, 200), Qt::CrossCursor}}) {
+    QTest::mouseMove(Platno(), bod);
+    EXPECT_EQ(tvar, Platno()->cursor().shape()) << bod.x() << "," << bod.y();
+  }
   Tahni({450, 300}, {500, 320});
   Klavesa(Qt::Key_Z);
   EXPECT_EQ("100,100 300,100 300,250 450,300 | 1-2:3 2-3:1", Popis());

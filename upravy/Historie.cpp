@@ -31,9 +31,9 @@ QString Nazev(const TSnimekGrafu& pred, const TSnimekGrafu& po) {
 
 }  // namespace
 
-class TKrok : public QUndoCommand {
+class TKrokHistorie : public QUndoCommand {
 public:
-  TKrok(THistorie& h, TSnimekGrafu pred, TSnimekGrafu po, const QString& nazev, int spojeni)
+  TKrokHistorie(THistorie& h, TSnimekGrafu pred, TSnimekGrafu po, const QString& nazev, int spojeni)
       : QUndoCommand(nazev), historie(h), pred(std::move(pred)), po(std::move(po)), spojeni(spojeni) {}
 
   // The change has already happened when the step is pushed.
@@ -47,7 +47,7 @@ public:
   void undo() override { historie.Vrat(pred); }
   int id() const override { return spojeni ? kSpojovanyKrok : -1; }
   bool mergeWith(const QUndoCommand* jiny) override {
-    const auto* dalsi = static_cast<const TKrok*>(jiny);
+    const auto* dalsi = static_cast<const TKrokHistorie*>(jiny);
     if (dalsi->spojeni != spojeni) return false;
     po = dalsi->po;
     // A drag that ends where it started changed nothing.
@@ -100,7 +100,7 @@ void THistorie::Zmena(TZmenaGrafu druh) {
   if (ted == posledni) return;
   TSnimekGrafu pred = std::exchange(posledni, ted);
   const QString nazevKroku = n.isEmpty() ? Nazev(pred, ted) : n;
-  zasobnik.push(new TKrok(*this, std::move(pred), std::move(ted), nazevKroku, s));
+  zasobnik.push(new TKrokHistorie(*this, std::move(pred), std::move(ted), nazevKroku, s));
 }
 
 void THistorie::Vrat(const TSnimekGrafu& stav) {

@@ -35,7 +35,7 @@ public:
   std::function<void()> PoObnoveni;
 
 private:
-  friend class TKrok;
+  friend class TKrokHistorie;
   void Zmena(TZmenaGrafu druh);
   void Vrat(const TSnimekGrafu& stav);
 
