@@ -24,7 +24,6 @@
 #include <QSettings>
 #include <QToolTip>
 
-#include <csignal>
 #include <functional>
 #include <map>
 #include <random>
