@@ -440,6 +440,9 @@ TEST_F(Upravy, RecoveryBringsBackTheEditsOfAGraphThrownAway) {
   EXPECT_EQ(FromQt(Soubor("g.grf")), Form1->Edit1->GetText());
   ASSERT_EQ(1u, odpovidac.zpravy.size());
   EXPECT_NE(std::string::npos, odpovidac.zpravy[0].find(Soubor("g.grf").toStdString())) << odpovidac.zpravy[0];
+  // A damaged copy, however new, is passed over.
+  WriteBytes(TZachrana::Slozka() + QStringLiteral("/poskozena.grf"), "2\r\nnic");
+  WriteBytes(TZachrana::Slozka() + QStringLiteral("/poskozena.cesta"), "x.grf");
   Akce("ActionObnovit")->trigger();
   EXPECT_EQ("Žádný neuložený graf, který by se lišil od otevřeného, k obnovení není.", odpovidac.zpravy.back());
 }

@@ -182,7 +182,9 @@ void TUpravy::Zapni(bool zapnuto) {
     image1->setCursor(Qt::CrossCursor);
   else
     image1->unsetCursor();
+  // A drag cut short by the switch lets its held changes reach the recovery copy.
   tah = TTah::Zadny;
+  zachrana.Pozdrz(false);
 }
 
 void TUpravy::NastavKurzor(QPoint bod) {

@@ -157,8 +157,9 @@ std::optional<TZachrana::TKopie> TZachrana::NejnovejsiJina() const {
     // Without it every copy counts as different.
   }
   QFile::remove(ted);
+  // A copy damaged since it was written would hide the older ones behind it.
   for (const TKopie& k : kopie)
-    if (Obsah(k.soubor) != soucasny) return k;
+    if (Obsah(k.soubor) != soucasny && JeSouborGrafu(Programova(k.soubor))) return k;
   return std::nullopt;
 }
 

@@ -45,7 +45,7 @@ public:
 
   // The copies, newest first.
   std::vector<TKopie> Kopie() const;
-  // The newest copy whose graph differs from the current one.
+  // The newest copy that is a graph file and whose graph differs from the current one.
   std::optional<TKopie> NejnovejsiJina() const;
   // Reads the copy into the graph as one replacement and names the graph by the file it
   // came from. A copy that is no graph file leaves everything as it was and says why;
