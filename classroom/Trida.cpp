@@ -139,8 +139,10 @@ TTrida::TTrida(TForm1* o)
           [this] { Zaznamnik().VystupniRadek(FromQt(okno->Memo1->toPlainText())); });
   connect(okno->Edit1, &QLineEdit::textChanged, this, [] { Zaznamnik().SmazVyklad(); });
   Zaznamnik().PriZmeneVykladu = [this] { okenkoPrubehu->Obnov(); };
-  Zaznamnik().PoPrikazu = [this](bool zpravy) {
-    if (bezZprav->isChecked() && zpravy) UkazPrubeh(0);
+  // Without boxes the step window is where the class reads what a command said, also when
+  // it only wrote the output line.
+  Zaznamnik().PoPrikazu = [this](bool vypravel) {
+    if (bezZprav->isChecked() && vypravel) UkazPrubeh(0);
   };
   SetBoxPlacement([this](QWidget* box) { UmistiBox(box); });
 }
@@ -158,11 +160,12 @@ QRect TTrida::PlatnoNaObrazovce() const {
   return QRect(okno->Image1->mapToGlobal(QPoint(0, 0)), okno->Image1->size());
 }
 
-// The class keeps seeing the canvas and the output line under it.
+// The class keeps seeing the canvas, the output line under it and the command buttons.
 void TTrida::UkazPrubeh(int radek) {
   QRect chranene = PlatnoNaObrazovce();
-  if (okno->Memo1->isVisible())
-    chranene = chranene.united(QRect(okno->Memo1->mapToGlobal(QPoint(0, 0)), okno->Memo1->size()));
+  for (QWidget* w : {static_cast<QWidget*>(okno->Memo1), static_cast<QWidget*>(okno->Button6),
+                     static_cast<QWidget*>(okno->Button7), static_cast<QWidget*>(okno->Button8)})
+    if (w->isVisible()) chranene = chranene.united(QRect(w->mapToGlobal(QPoint(0, 0)), w->size()));
   okenkoPrubehu->Ukaz(okno, chranene, radek);
 }
 
