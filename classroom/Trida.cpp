@@ -10,6 +10,7 @@
 #include "model/UGraf.h"
 #include "platform/Dialogs.h"
 #include "platform/SysUtils.h"
+#include "windows/NapovedaTridy.h"
 #include "windows/main.h"
 #include "windows/prubeh.h"
 
@@ -75,8 +76,10 @@ private:
   QAction* bezZprav = nullptr;
   QAction* uloz = nullptr;
   QAction* kopiruj = nullptr;
+  QAction* napoveda = nullptr;
   QMenu* menu;
   std::unique_ptr<TFormPrubeh> okenkoPrubehu;
+  std::unique_ptr<TFormNapovedaTridy> okenkoNapovedy;  // made when first asked for
 };
 
 TTrida::TTrida(TForm1* o)
@@ -89,6 +92,7 @@ TTrida::TTrida(TForm1* o)
       {bezZprav, "ActionBezZprav", "Výklad bez oken se zprávami", QKeySequence(), "Trida/BezZprav"},
       {uloz, "ActionUlozObrazek", "Uložit obrázek…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), nullptr},
       {kopiruj, "ActionKopirujObrazek", "Kopírovat obrázek", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), nullptr},
+      {napoveda, "ActionNapovedaTridy", "Nápověda k výuce", QKeySequence(Qt::Key_F1), nullptr},
   };
   const auto nastaveni = NastaveniTridy();
   for (const TVolba& v : volby) {
@@ -98,7 +102,7 @@ TTrida::TTrida(TForm1* o)
     v.akce->setShortcutContext(Qt::WindowShortcut);
     okno->addAction(v.akce);
     menu->addAction(v.akce);
-    if (v.akce == bezZprav || v.akce == prubeh) menu->addSeparator();
+    if (v.akce == bezZprav || v.akce == prubeh || v.akce == kopiruj) menu->addSeparator();
     if (!v.klic) continue;
     v.akce->setCheckable(true);
     v.akce->setChecked(nastaveni->value(QString::fromLatin1(v.klic), false).toBool());
@@ -112,6 +116,10 @@ TTrida::TTrida(TForm1* o)
   SetMessageBoxesShown(!bezZprav->isChecked());
   connect(uloz, &QAction::triggered, this, [this] { UlozObrazek(); });
   connect(kopiruj, &QAction::triggered, this, [this] { QGuiApplication::clipboard()->setImage(ObrazPlatna(Prekryvy())); });
+  connect(napoveda, &QAction::triggered, this, [this] {
+    if (!okenkoNapovedy) okenkoNapovedy = std::make_unique<TFormNapovedaTridy>();
+    okenkoNapovedy->Show();
+  });
 
   // The right button, the menu key and Shift+F10 open the same menu.
   okno->Image1->setContextMenuPolicy(Qt::CustomContextMenu);

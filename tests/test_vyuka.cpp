@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Trivex developers
 // The lesson a teacher paces in the running program: steps revealed one by one, played at a
-// set pace, each row's kind and explanation, and the step window opening without boxes.
+// set pace, each row's kind and explanation, and the classroom help.
 #include "support/ProgramWindow.h"
 
 #include "classroom/Trida.h"
+#include "windows/NapovedaTridy.h"
+#include "windows/frmhelpp.h"
 #include "windows/prubeh.h"
 
 #include <QAction>
@@ -13,8 +15,10 @@
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QSettings>
+#include <QTextBrowser>
 
 namespace {
 
@@ -156,6 +160,24 @@ TEST_F(Vyuka, StepWindowOpensForACommandThatOnlyWritesTheOutputLine) {
     EXPECT_EQ("Nejkratsi kostra ma delku : 0", Prubeh()->ListKroky->item(0)->text().toStdString());
     Zalozka(0);
   }
+}
+
+// F1 opens the classroom help; it explains every item of the canvas menu by its text and key.
+TEST_F(Vyuka, ClassroomHelpExplainsEveryItemOfTheCanvasMenu) {
+  QTest::keyClick(Form1, Qt::Key_F1);
+  auto* napoveda = Okno<TFormNapovedaTridy>();
+  ASSERT_TRUE(napoveda && napoveda->isVisible());
+  const QString text = napoveda->TextNapoveda->toPlainText();
+  for (const QAction* akce : Form1->findChild<QMenu*>(QStringLiteral("MenuPlatna"))->actions()) {
+    if (akce->isSeparator()) continue;
+    EXPECT_TRUE(text.contains(akce->text())) << akce->objectName().toStdString();
+    if (akce->shortcut().isEmpty()) continue;
+    EXPECT_TRUE(text.contains(akce->shortcut().toString(QKeySequence::NativeText))) << akce->objectName().toStdString();
+  }
+  EXPECT_FALSE(Form7->isVisible()) << "the program's own Help stays apart";
+  ShowActive(napoveda);
+  QTest::keyClick(napoveda->TextNapoveda, Qt::Key_Escape);
+  EXPECT_FALSE(napoveda->isVisible()) << "Esc closes it";
 }
 
 }  // namespace
