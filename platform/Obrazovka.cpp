@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -32,7 +33,15 @@ public:
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (watched != okno) return false;
-    if (event->type() == QEvent::Show) Prizpusob();
+    // The window manager's frame is known only once the window is mapped: the place is
+    // corrected then if the usual frame was not the real one.
+    if (event->type() == QEvent::Show) Prizpusob(), ramecekOveren = false;
+    if ((event->type() == QEvent::Move || event->type() == QEvent::Paint) && !ramecekOveren &&
+        RamecekOkna(okno) != pouzityRamecek) {
+      ramecekOveren = true;
+      // After the window system's own move has been handled, not inside it.
+      QTimer::singleShot(0, this, [this] { Prizpusob(); });
+    }
     if (event->type() == QEvent::Wheel && posuvnik && posuvnik->isVisible()) {
       const auto* kolecko = static_cast<QWheelEvent*>(event);
       posuvnik->setValue(posuvnik->value() - kolecko->angleDelta().y() / 2);
@@ -46,7 +55,7 @@ private:
     const QScreen* obrazovka = okno->screen() ? okno->screen() : QGuiApplication::primaryScreen();
     if (!obrazovka) return;
     const QRect volno = obrazovka->availableGeometry();
-    const QMargins ramecek = RamecekOkna(okno);
+    const QMargins ramecek = pouzityRamecek = RamecekOkna(okno);
     const int vejde = volno.height() - ramecek.top() - ramecek.bottom();
     const bool posouvat = vyska > vejde && vejde >= kNejmensiVyska;
     if (posouvat || okno->height() != vyska) okno->resize(okno->width(), posouvat ? vejde : vyska);
@@ -58,13 +67,14 @@ private:
       posuvnik->raise();
       if (!posouvat) posuvnik->setValue(0);
     }
-    // The frame's top left inside the area, its bottom too where it fits.
+    // The frame's top left inside the area, its bottom too where it fits. The window's own
+    // area is set, which unlike move() means the same before and after it is mapped.
     QRect ram = okno->geometry().marginsAdded(ramecek);
     ram.moveBottom(std::min(ram.bottom(), volno.bottom()));
     ram.moveRight(std::min(ram.right(), volno.right()));
     ram.moveTop(std::max(ram.top(), volno.top()));
     ram.moveLeft(std::max(ram.left(), volno.left()));
-    okno->move(ram.topLeft());  // the frame's top left, as move() takes it
+    if (ram.marginsRemoved(ramecek) != okno->geometry()) okno->setGeometry(ram.marginsRemoved(ramecek));
   }
 
   QScrollBar* Posuvnik() {
@@ -95,6 +105,8 @@ private:
   QWidget* okno;
   int vyska;  // the content's height: the window's own size as it was built
   QScrollBar* posuvnik = nullptr;
+  QMargins pouzityRamecek;
+  bool ramecekOveren = true;
   std::vector<std::pair<QPointer<QWidget>, QPoint>> mista;  // each control's place at the top of the content
 };
 
@@ -111,23 +123,28 @@ QMargins RamecekOkna(const QWidget* okno) {
   return okno->testAttribute(Qt::WA_WState_Created) && !skutecny.isNull() ? skutecny : kObvyklyRamecek;
 }
 
-TUmisteni UmisteniVedle(const QRect& obrazovka, const QRect& chranene, QSize obvykla, QMargins ramecek) {
-  const QRect kandidati[] = {
-      QRect(QPoint(chranene.right() + 1, obrazovka.top()), obrazovka.bottomRight()),
-      QRect(obrazovka.topLeft(), QPoint(chranene.left() - 1, obrazovka.bottom())),
-      QRect(QPoint(obrazovka.left(), chranene.bottom() + 1), obrazovka.bottomRight()),
-      QRect(obrazovka.topLeft(), QPoint(obrazovka.right(), chranene.top() - 1)),
-  };
-  QRect nejlepsi;
-  double nejvetsi = 0.0;
-  for (const QRect& k : kandidati) {
-    const QRect r = Vnitrek(k.intersected(obrazovka), ramecek);
-    if (r.width() < kNejmensiSirka || r.height() < kNejmensiVyska) continue;
-    const double meritko = std::min(r.width() / double(obvykla.width()), r.height() / double(obvykla.height()));
-    if (meritko > nejvetsi) nejvetsi = meritko, nejlepsi = r;
+TUmisteni UmisteniVedle(const QRect& obrazovka, std::initializer_list<QRect> chranene, QSize obvykla,
+                        QMargins ramecek) {
+  for (const QRect& c : chranene) {
+    const QRect kandidati[] = {
+        QRect(QPoint(c.right() + 1, obrazovka.top()), obrazovka.bottomRight()),
+        QRect(obrazovka.topLeft(), QPoint(c.left() - 1, obrazovka.bottom())),
+        QRect(QPoint(obrazovka.left(), c.bottom() + 1), obrazovka.bottomRight()),
+        QRect(obrazovka.topLeft(), QPoint(obrazovka.right(), c.top() - 1)),
+    };
+    // A part before the last is kept free only where the window has its usual size beside it.
+    const double nejmene = &c == chranene.end() - 1 ? 0.0 : 1.0;
+    QRect nejlepsi;
+    double nejvetsi = 0.0;
+    for (const QRect& k : kandidati) {
+      const QRect r = Vnitrek(k.intersected(obrazovka), ramecek);
+      if (r.width() < kNejmensiSirka || r.height() < kNejmensiVyska) continue;
+      const double meritko = std::min(r.width() / double(obvykla.width()), r.height() / double(obvykla.height()));
+      if (meritko >= nejmene && meritko > nejvetsi) nejvetsi = meritko, nejlepsi = r;
+    }
+    if (!nejlepsi.isNull()) return {QRect(nejlepsi.topLeft(), obvykla.boundedTo(nejlepsi.size())), false};
   }
-  if (nejlepsi.isNull()) return {Vnitrek(obrazovka, ramecek), true};
-  return {QRect(nejlepsi.topLeft(), obvykla.boundedTo(nejlepsi.size())), false};
+  return {Vnitrek(obrazovka, ramecek), true};
 }
 
 void VejdiSeNaObrazovku(QWidget* okno) {

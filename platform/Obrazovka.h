@@ -9,6 +9,8 @@
 #include <QRect>
 #include <QSize>
 
+#include <initializer_list>
+
 class QAbstractButton;
 class QWidget;
 
@@ -18,14 +20,17 @@ constexpr QMargins kObvyklyRamecek(4, 30, 4, 4);
 // The window's own frame when it has been mapped, else the usual one.
 QMargins RamecekOkna(const QWidget* okno);
 
-// Where a window of the usual size goes on a screen (available area obrazovka) beside the
-// part chranene that must stay visible: the free side that holds it at the largest scale, at
-// most the usual size. maximalizovat when no side leaves even a small window (320 x 240).
+// Where a window of the usual size goes on a screen (available area obrazovka) beside a
+// part that must stay visible: the free side that holds it at the largest scale, at most the
+// usual size. The parts are tried in order (the whole main window, then only what the class
+// watches), each before the last only where the window keeps its usual size beside it;
+// maximalizovat when no side of the last leaves even a small window (320 x 240).
 struct TUmisteni {
   QRect okno;  // the window's own area, inside the frame
   bool maximalizovat = false;
 };
-TUmisteni UmisteniVedle(const QRect& obrazovka, const QRect& chranene, QSize obvykla, QMargins ramecek);
+TUmisteni UmisteniVedle(const QRect& obrazovka, std::initializer_list<QRect> chranene, QSize obvykla,
+                        QMargins ramecek);
 
 // Each time the window is shown: its frame is moved within the screen's available area, and
 // a window taller than that area is made as tall as it fits, its content scrolled by a bar at

@@ -146,7 +146,7 @@ TFormPrubeh::TFormPrubeh() : TForm("TFormPrubeh", "Průběh výkladu", 0, 0, 760
   sloupec->addWidget(ListKroky);
   sloupec->addLayout(posuny);
   sloupec->addLayout(ovladani);
-  PridejVyuku(sloupec, posuny, ovladani);
+  PridejVyuku(sloupec, ovladani);
 
   const auto posun = [this](int kam) { Vyber(kam); };
   QObject::connect(ButtonPrvni, &QPushButton::clicked, this, [posun] { posun(0); });
@@ -225,7 +225,9 @@ void TFormPrubeh::Ukaz(QWidget* hlavni, const QRect& platno, int radek) {
       for (const QScreen* s : QGuiApplication::screens()) naObrazovce |= s->availableGeometry().intersects(frameGeometry());
     QScreen* obrazovka = hlavni && hlavni->screen() ? hlavni->screen() : QGuiApplication::primaryScreen();
     if (!naObrazovce && obrazovka) {
-      const TUmisteni umisteni = UmisteniVedle(obrazovka->availableGeometry(), platno, size(), RamecekOkna(this));
+      const QRect celeHlavni = hlavni ? hlavni->frameGeometry() : platno;
+      const TUmisteni umisteni =
+          UmisteniVedle(obrazovka->availableGeometry(), {celeHlavni, platno}, size(), RamecekOkna(this));
       setGeometry(umisteni.okno);
       if (umisteni.maximalizovat) setWindowState(windowState() | Qt::WindowMaximized);
     }

@@ -74,9 +74,9 @@ public:
   // The recording changed: the rows follow it. The selection stays where it was, or moves
   // to a new last row when it was on the last one (a run watched as it goes).
   void Obnov();
-  // Shows the window (beside platno, the main window's canvas and output line in screen
-  // pixels, when it has no remembered place on a screen) and selects row radek, or keeps
-  // the selection for -1.
+  // Shows the window (beside the main window hlavni, or at least beside platno, what the
+  // class watches in it, in screen pixels, when it has no remembered place on a screen) and
+  // selects row radek, or keeps the selection for -1.
   void Ukaz(QWidget* hlavni, const QRect& platno, int radek);
   void Vyber(int radek);
 
@@ -91,7 +91,7 @@ private:
   void ZobrazVybrany();
   void UlozUmisteni();
   // The lesson's controls: the explanation, step-by-step reveal and play (prubehvyuka.cpp).
-  void PridejVyuku(QBoxLayout* sloupec, QBoxLayout* posuny, QBoxLayout* ovladani);
+  void PridejVyuku(QBoxLayout* sloupec, QBoxLayout* ovladani);
   void OznacDruhy();
   void ZobrazVyuku(int radek);
   bool umisteno = false;

@@ -62,7 +62,7 @@ QIcon Ikona(TDruhRadku druh) {
 
 }  // namespace
 
-void TFormPrubeh::PridejVyuku(QBoxLayout* sloupec, QBoxLayout* posuny, QBoxLayout* ovladani) {
+void TFormPrubeh::PridejVyuku(QBoxLayout* sloupec, QBoxLayout* ovladani) {
   LabelVysvetleni = new QLabel(this);
   LabelVysvetleni->setObjectName(QStringLiteral("LabelVysvetleni"));
   LabelVysvetleni->setWordWrap(true);
@@ -88,9 +88,17 @@ void TFormPrubeh::PridejVyuku(QBoxLayout* sloupec, QBoxLayout* posuny, QBoxLayou
   SpinRychlost = new QDoubleSpinBox(this);
   SpinRychlost->setObjectName(QStringLiteral("SpinRychlost"));
   SpinRychlost->setToolTip(QStringLiteral("Kolik sekund zůstane každý krok při přehrávání."));
-  const int zaPosuny = posuny->count() - 1;  // before the stretch
-  posuny->insertWidget(zaPosuny, SpinRychlost);
-  posuny->insertWidget(zaPosuny, ButtonPrehraj);
+  // Playing and keeping share a row between moving and the options, so that the window
+  // stays narrow enough for the free side of a 1366-pixel screen.
+  auto* prehrat = new QHBoxLayout;
+  prehrat->addWidget(ButtonPrehraj);
+  prehrat->addWidget(SpinRychlost);
+  prehrat->addStretch();
+  for (QPushButton* uloz : {ButtonUlozObrazek, ButtonUlozText}) {
+    ovladani->removeWidget(uloz);
+    prehrat->addWidget(uloz);
+  }
+  sloupec->insertLayout(sloupec->count() - 1, prehrat);  // before the options, the last row
   prehravani = new TPrehravani(
       ButtonPrehraj, SpinRychlost, kRychlost,
       [this] {
