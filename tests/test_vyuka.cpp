@@ -72,6 +72,8 @@ TEST_F(Vyuka, StepsAreRevealedOneByOneUntilTurnedOff) {
       {"next", Qt::Key_Right, 2},
       {"next again", Qt::Key_Right, 3},
       {"back hides what comes after", Qt::Key_Left, 2},
+      {"down reveals the next row too", Qt::Key_Down, 3},
+      {"up", Qt::Key_Up, 2},
       {"the end shows the result", Qt::Key_End, int(vsechny.size())},
       {"the start", Qt::Key_Home, 1},
   };

@@ -62,8 +62,8 @@ const TOddilNapovedy kNapoveda[] = {
      "Klávesy fungují, ať je v okně zaměřený kterýkoli ovládací prvek.",
      {
          {"Home", "První krok."},
-         {"šipka vlevo", "Předchozí krok."},
-         {"šipka vpravo", "Další krok."},
+         {"šipka vlevo, šipka nahoru", "Předchozí krok."},
+         {"šipka vpravo, šipka dolů", "Další krok."},
          {"End", "Poslední krok."},
          {"mezerník", "Přehrát, nebo zastavit přehrávání."},
          {"F11", "Celá obrazovka a zpět."},

@@ -109,8 +109,15 @@ void TFormPrubeh::PridejVyuku(QBoxLayout* sloupec, QBoxLayout* ovladani) {
       [this] {
         if (ListKroky->currentRow() >= ListKroky->count() - 1) Vyber(0);
       });
-  auto* mezernik = new QShortcut(QKeySequence(Qt::Key_Space), this);
-  QObject::connect(mezernik, &QShortcut::activated, ButtonPrehraj, &QPushButton::click);
+  // Down and Up move as Right and Left do: the list's own keys would stop at a hidden row.
+  const struct {
+    Qt::Key klavesa;
+    QPushButton* tlacitko;
+  } klavesy[] = {{Qt::Key_Space, ButtonPrehraj}, {Qt::Key_Down, ButtonDalsi}, {Qt::Key_Up, ButtonZpet}};
+  for (const auto& k : klavesy) {
+    auto* zkratka = new QShortcut(QKeySequence(k.klavesa), this);
+    QObject::connect(zkratka, &QShortcut::activated, k.tlacitko, &QPushButton::click);
+  }
   QObject::connect(ListKroky, &QListWidget::currentRowChanged, prehravani, [this] { prehravani->RucniKrok(); });
 }
 
