@@ -148,6 +148,24 @@ TEST_F(Vyuka, PlayAdvancesToTheEndAndAManualStepPausesIt) {
   EXPECT_EQ(0.5, Prubeh()->SpinRychlost->value());
 }
 
+// The test screen leaves no side of the main window free: the step window opens maximised and
+// its tooltip names the keys; Esc leaves full screen first, then gives the screen back.
+TEST_F(Vyuka, WithoutRoomTheStepWindowOpensMaximisedAndEscClosesIt) {
+  Klikni(Form1->Button8);
+  TFormPrubeh* p = Prubeh();
+  ASSERT_TRUE(p->isVisible());
+  ShowActive(p);
+  EXPECT_TRUE(p->windowState() & Qt::WindowMaximized);
+  for (const char* klavesa : {"F11", "Esc"}) EXPECT_TRUE(p->toolTip().contains(klavesa)) << p->toolTip().toStdString();
+  QTest::keyClick(p, Qt::Key_F11);
+  QTRY_VERIFY(p->isFullScreen());
+  QTest::keyClick(p, Qt::Key_Escape);
+  QTRY_VERIFY(!p->isFullScreen());
+  EXPECT_TRUE(p->isVisible()) << "the first Esc only leaves full screen";
+  QTest::keyClick(p, Qt::Key_Escape);
+  EXPECT_FALSE(p->isVisible());
+}
+
 // Without boxes a command that writes only the output line opens the step window on its row.
 TEST_F(Vyuka, StepWindowOpensForACommandThatOnlyWritesTheOutputLine) {
   Zalozka(0);
