@@ -35,7 +35,10 @@ protected:
     if (watched != okno) return false;
     // The window manager's frame is known only once the window is mapped: the place is
     // corrected then if the usual frame was not the real one.
-    if (event->type() == QEvent::Show) Prizpusob(), ramecekOveren = false;
+    if (event->type() == QEvent::Show) {
+      Prizpusob();
+      ramecekOveren = false;
+    }
     if ((event->type() == QEvent::Move || event->type() == QEvent::Paint) && !ramecekOveren &&
         RamecekOkna(okno) != pouzityRamecek) {
       ramecekOveren = true;
