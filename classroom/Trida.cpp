@@ -10,6 +10,7 @@
 #include "model/UGraf.h"
 #include "platform/Dialogs.h"
 #include "platform/SysUtils.h"
+#include "windows/NapovedaTridy.h"
 #include "windows/main.h"
 #include "windows/prubeh.h"
 
@@ -75,8 +76,10 @@ private:
   QAction* bezZprav = nullptr;
   QAction* uloz = nullptr;
   QAction* kopiruj = nullptr;
+  QAction* napoveda = nullptr;
   QMenu* menu;
   std::unique_ptr<TFormPrubeh> okenkoPrubehu;
+  std::unique_ptr<TFormNapovedaTridy> okenkoNapovedy;  // made when first asked for
 };
 
 TTrida::TTrida(TForm1* o)
@@ -89,6 +92,7 @@ TTrida::TTrida(TForm1* o)
       {bezZprav, "ActionBezZprav", "Výklad bez oken se zprávami", QKeySequence(), "Trida/BezZprav"},
       {uloz, "ActionUlozObrazek", "Uložit obrázek…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), nullptr},
       {kopiruj, "ActionKopirujObrazek", "Kopírovat obrázek", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), nullptr},
+      {napoveda, "ActionNapovedaTridy", "Nápověda k výuce", QKeySequence(Qt::Key_F1), nullptr},
   };
   const auto nastaveni = NastaveniTridy();
   for (const TVolba& v : volby) {
@@ -98,7 +102,7 @@ TTrida::TTrida(TForm1* o)
     v.akce->setShortcutContext(Qt::WindowShortcut);
     okno->addAction(v.akce);
     menu->addAction(v.akce);
-    if (v.akce == bezZprav || v.akce == prubeh) menu->addSeparator();
+    if (v.akce == bezZprav || v.akce == prubeh || v.akce == kopiruj) menu->addSeparator();
     if (!v.klic) continue;
     v.akce->setCheckable(true);
     v.akce->setChecked(nastaveni->value(QString::fromLatin1(v.klic), false).toBool());
@@ -112,6 +116,10 @@ TTrida::TTrida(TForm1* o)
   SetMessageBoxesShown(!bezZprav->isChecked());
   connect(uloz, &QAction::triggered, this, [this] { UlozObrazek(); });
   connect(kopiruj, &QAction::triggered, this, [this] { QGuiApplication::clipboard()->setImage(ObrazPlatna(Prekryvy())); });
+  connect(napoveda, &QAction::triggered, this, [this] {
+    if (!okenkoNapovedy) okenkoNapovedy = std::make_unique<TFormNapovedaTridy>();
+    okenkoNapovedy->Show();
+  });
 
   // The right button, the menu key and Shift+F10 open the same menu.
   okno->Image1->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -139,8 +147,10 @@ TTrida::TTrida(TForm1* o)
           [this] { Zaznamnik().VystupniRadek(FromQt(okno->Memo1->toPlainText())); });
   connect(okno->Edit1, &QLineEdit::textChanged, this, [] { Zaznamnik().SmazVyklad(); });
   Zaznamnik().PriZmeneVykladu = [this] { okenkoPrubehu->Obnov(); };
-  Zaznamnik().PoPrikazu = [this](bool zpravy) {
-    if (bezZprav->isChecked() && zpravy) UkazPrubeh(0);
+  // Without boxes the step window is where the class reads what a command said, also when
+  // it only wrote the output line.
+  Zaznamnik().PoPrikazu = [this](bool vypravel) {
+    if (bezZprav->isChecked() && vypravel) UkazPrubeh(0);
   };
   SetBoxPlacement([this](QWidget* box) { UmistiBox(box); });
 }
@@ -158,11 +168,12 @@ QRect TTrida::PlatnoNaObrazovce() const {
   return QRect(okno->Image1->mapToGlobal(QPoint(0, 0)), okno->Image1->size());
 }
 
-// The class keeps seeing the canvas and the output line under it.
+// The class keeps seeing the canvas, the output line under it and the command buttons.
 void TTrida::UkazPrubeh(int radek) {
   QRect chranene = PlatnoNaObrazovce();
-  if (okno->Memo1->isVisible())
-    chranene = chranene.united(QRect(okno->Memo1->mapToGlobal(QPoint(0, 0)), okno->Memo1->size()));
+  for (QWidget* w : {static_cast<QWidget*>(okno->Memo1), static_cast<QWidget*>(okno->Button6),
+                     static_cast<QWidget*>(okno->Button7), static_cast<QWidget*>(okno->Button8)})
+    if (w->isVisible()) chranene = chranene.united(QRect(w->mapToGlobal(QPoint(0, 0)), w->size()));
   okenkoPrubehu->Ukaz(okno, chranene, radek);
 }
 

@@ -96,7 +96,6 @@ void TZaznamnik::Zprava(const std::string& text) {
   // Outside a command (a headless run) there is no narration to keep.
   if (!bezi) return;
   ZacniVyklad();
-  zpravy = true;
   vyklad.kroky.push_back({text, vyklad.operace.size(), false});
   Zmena();
 }
@@ -110,7 +109,7 @@ void TZaznamnik::VystupniRadek(const std::string& text) {
 void TZaznamnik::Prikaz(bool zacina) {
   if (zacina) {
     bezi = true;
-    vypravi = zpravy = vystupPsan = false;
+    vypravi = vystupPsan = false;
     behem = obraz;
     return;
   }
@@ -126,7 +125,7 @@ void TZaznamnik::Prikaz(bool zacina) {
   behem.shrink_to_fit();
   vystup.clear();
   if (zmena) Zmena();
-  if (PoPrikazu) PoPrikazu(zpravy);
+  if (PoPrikazu) PoPrikazu(zmena);
 }
 
 void TZaznamnik::Zmena() {

@@ -50,9 +50,9 @@ public:
   void SmazVyklad();
 
   // The recording's changes, for the windows that show it: rows replaced or added, and the
-  // end of a command (with whether it recorded any box text).
+  // end of a command (with whether it recorded a narration: box texts or the output line).
   std::function<void()> PriZmeneVykladu;
-  std::function<void(bool zpravy)> PoPrikazu;
+  std::function<void(bool vypravel)> PoPrikazu;
 
   // What the hooks report.
   void Kresleni(const TKresleni& kresleni);
@@ -71,7 +71,6 @@ private:
   // leaves the last narration for the class to go on browsing.
   bool bezi = false;
   bool vypravi = false;
-  bool zpravy = false;
   std::vector<TOperace> behem;
   bool vystupPsan = false;
   std::string vystup;

@@ -7,6 +7,7 @@
 
 #include "platform/Cp1250.h"
 #include "platform/Dialogs.h"
+#include "platform/Obrazovka.h"
 #include "platform/SysUtils.h"
 
 #include <QApplication>
@@ -86,6 +87,8 @@ void TApplication::Initialize() {
 
 void TApplication::Adopt(std::unique_ptr<TForm> form) {
   form->hide();
+  // The main window's place and size are its own; any other window must fit a small screen.
+  if (!forms.empty()) VejdiSeNaObrazovku(form.get());
   forms.push_back(std::move(form));
 }
 

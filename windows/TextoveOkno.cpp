@@ -4,6 +4,7 @@
 #include "windows/TextoveOkno.h"
 
 #include "platform/Cp1250.h"
+#include "platform/Obrazovka.h"
 
 std::string SlozText(std::initializer_list<tradekTextu> radky) {
   std::string text;
@@ -30,6 +31,7 @@ TTextoveOkno::TTextoveOkno(const tpopisOkna& popis)
   Memo1->SetText(SlozText(popis.text));
 
   BitBtn1->OnClick = [this] { BitBtn1Click(); };
+  ZavirejKlavesouEsc(this, BitBtn1);
 }
 
 void TTextoveOkno::BitBtn1Click() {

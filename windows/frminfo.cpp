@@ -6,6 +6,7 @@
 
 #include "algorithms/UMetody.h"
 #include "model/UGraf.h"
+#include "platform/Obrazovka.h"
 #include "platform/SysUtils.h"
 
 #include <cstdint>
@@ -47,6 +48,7 @@ TForm2::TForm2() : TForm("TForm2", "legenda", 200, 100, 656, 780) {
 
   BitBtn1 = new TBitBtn(this, "BitBtn1", bkCancel, 160, 704, 321, 49);
   BitBtn1->OnClick = [this] { BitBtn1Click(); };
+  ZavirejKlavesouEsc(this, BitBtn1);
 }
 
 // A hand-made file may bring up to 15 vertices. Their degrees are counted over the

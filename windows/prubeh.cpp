@@ -5,6 +5,7 @@
 
 #include "drawing/PUVykresli.h"
 #include "platform/AtomickyZapis.h"
+#include "platform/Obrazovka.h"
 
 #include <QCheckBox>
 #include <QFileDialog>
@@ -25,26 +26,6 @@
 namespace {
 
 const char* const kGeometrie = "Prubeh/Geometrie";
-
-// The free part of the screen beside the canvas (left, right, above or below it) that
-// holds the window's usual size at the largest scale.
-QRect VedlePlatna(const QRect& obrazovka, const QRect& platno, QSize obvykla) {
-  const QRect kandidati[] = {
-      QRect(QPoint(platno.right() + 1, obrazovka.top()), obrazovka.bottomRight()),
-      QRect(obrazovka.topLeft(), QPoint(platno.left() - 1, obrazovka.bottom())),
-      QRect(QPoint(obrazovka.left(), platno.bottom() + 1), obrazovka.bottomRight()),
-      QRect(obrazovka.topLeft(), QPoint(obrazovka.right(), platno.top() - 1)),
-  };
-  QRect nejlepsi;
-  double nejvetsi = 0.0;
-  for (const QRect& k : kandidati) {
-    const QRect r = k.intersected(obrazovka);
-    if (!r.isValid()) continue;
-    const double meritko = std::min(r.width() / double(obvykla.width()), r.height() / double(obvykla.height()));
-    if (meritko > nejvetsi) nejvetsi = meritko, nejlepsi = r;
-  }
-  return nejlepsi;
-}
 
 // Qt's own save dialog, as every file dialog of the program: it looks the same everywhere
 // and a test can answer it like a user.
@@ -165,6 +146,7 @@ TFormPrubeh::TFormPrubeh() : TForm("TFormPrubeh", "Průběh výkladu", 0, 0, 760
   sloupec->addWidget(ListKroky);
   sloupec->addLayout(posuny);
   sloupec->addLayout(ovladani);
+  PridejVyuku(sloupec, ovladani);
 
   const auto posun = [this](int kam) { Vyber(kam); };
   QObject::connect(ButtonPrvni, &QPushButton::clicked, this, [posun] { posun(0); });
@@ -178,10 +160,9 @@ TFormPrubeh::TFormPrubeh() : TForm("TFormPrubeh", "Průběh výkladu", 0, 0, 760
 
   auto* celaObrazovka = new QShortcut(QKeySequence(Qt::Key_F11), this);
   QObject::connect(celaObrazovka, &QShortcut::activated, this, [this] { isFullScreen() ? showNormal() : showFullScreen(); });
+  // Esc leaves full screen first; otherwise it gives the screen back to the canvas.
   auto* zpetZCele = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  QObject::connect(zpetZCele, &QShortcut::activated, this, [this] {
-    if (isFullScreen()) showNormal();
-  });
+  QObject::connect(zpetZCele, &QShortcut::activated, this, [this] { isFullScreen() ? showNormal() : Close(); });
   Obnov();
 }
 
@@ -199,6 +180,7 @@ void TFormPrubeh::Obnov() {
     pribyva = ListKroky->item(i)->text() == ToQt(kroky[std::size_t(i)].text);
   if (!pribyva) ListKroky->clear();
   for (std::size_t i = std::size_t(ListKroky->count()); i < kroky.size(); ++i) ListKroky->addItem(ToQt(kroky[i].text));
+  OznacDruhy();
   if (ListKroky->count() == 0) {
     ZobrazVybrany();
     return;
@@ -231,6 +213,7 @@ void TFormPrubeh::ZobrazVybrany() {
   ButtonPosledni->setEnabled(vybran && radek < ListKroky->count() - 1);
   ButtonUlozObrazek->setEnabled(vybran);
   ButtonUlozText->setEnabled(vybran);
+  ZobrazVyuku(radek);
 }
 
 void TFormPrubeh::Ukaz(QWidget* hlavni, const QRect& platno, int radek) {
@@ -242,15 +225,16 @@ void TFormPrubeh::Ukaz(QWidget* hlavni, const QRect& platno, int radek) {
       for (const QScreen* s : QGuiApplication::screens()) naObrazovce |= s->availableGeometry().intersects(frameGeometry());
     QScreen* obrazovka = hlavni && hlavni->screen() ? hlavni->screen() : QGuiApplication::primaryScreen();
     if (!naObrazovce && obrazovka) {
-      const QRect volno = VedlePlatna(obrazovka->availableGeometry(), platno, size());
-      // The frame's decorations come on top of the window's own size.
-      const QMargins ramecek(4, 30, 4, 4);
-      const QRect uvnitr = volno.marginsRemoved(ramecek);
-      if (uvnitr.width() >= 320 && uvnitr.height() >= 240) {
-        const QSize velikost(std::min(uvnitr.width(), 760), std::min(uvnitr.height(), 620));
-        setGeometry(QRect(uvnitr.topLeft(), velikost));
-      }
+      const QRect celeHlavni = hlavni ? hlavni->frameGeometry() : platno;
+      const TUmisteni umisteni =
+          UmisteniVedle(obrazovka->availableGeometry(), {celeHlavni, platno}, size(), RamecekOkna(this));
+      setGeometry(umisteni.okno);
+      if (umisteni.maximalizovat) setWindowState(windowState() | Qt::WindowMaximized);
     }
+    // Where no side is free the class sees the steps full size, and the keys say how back.
+    setToolTip(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)
+                   ? QStringLiteral("F11: celá obrazovka · Esc: zavřít průběh a vrátit se k plátnu")
+                   : QString());
   }
   Show();
   if (radek >= 0) Vyber(radek);

@@ -12,11 +12,14 @@
 
 #include <memory>
 
+class QBoxLayout;
 class QCheckBox;
+class QDoubleSpinBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
 class QSettings;
+class TPrehravani;
 
 // The classroom's settings: organisation and application "Trivex".
 std::unique_ptr<QSettings> NastaveniTridy();
@@ -53,6 +56,7 @@ public:
   ~TFormPrubeh() override;
 
   QLabel* LabelKrok;  // the selected row's text, large
+  QLabel* LabelVysvetleni;  // why that step happens, under it
   TObrazKroku* ImageKrok;
   QListWidget* ListKroky;
   QCheckBox* CheckCisla;
@@ -63,13 +67,16 @@ public:
   QPushButton* ButtonPosledni;
   QPushButton* ButtonUlozObrazek;
   QPushButton* ButtonUlozText;
+  QCheckBox* CheckPostupne;  // rows after the selected one hidden, so the answer is not given away
+  QPushButton* ButtonPrehraj;
+  QDoubleSpinBox* SpinRychlost;  // seconds per step while playing
 
   // The recording changed: the rows follow it. The selection stays where it was, or moves
   // to a new last row when it was on the last one (a run watched as it goes).
   void Obnov();
-  // Shows the window (beside platno, the main window's canvas and output line in screen
-  // pixels, when it has no remembered place on a screen) and selects row radek, or keeps
-  // the selection for -1.
+  // Shows the window (beside the main window hlavni, or at least beside platno, what the
+  // class watches in it, in screen pixels, when it has no remembered place on a screen) and
+  // selects row radek, or keeps the selection for -1.
   void Ukaz(QWidget* hlavni, const QRect& platno, int radek);
   void Vyber(int radek);
 
@@ -83,5 +90,10 @@ protected:
 private:
   void ZobrazVybrany();
   void UlozUmisteni();
+  // The lesson's controls: the explanation, step-by-step reveal and play (prubehvyuka.cpp).
+  void PridejVyuku(QBoxLayout* sloupec, QBoxLayout* ovladani);
+  void OznacDruhy();
+  void ZobrazVyuku(int radek);
   bool umisteno = false;
+  TPrehravani* prehravani = nullptr;
 };
