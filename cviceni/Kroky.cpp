@@ -43,8 +43,7 @@ std::vector<int> TCviceni::Otazka() const {
   return vrcholy;
 }
 
-// Kruskal: every edge joining two trees; the others: every edge leaving the tree asked about.
-std::vector<std::size_t> TCviceni::Vychazejici() const {
+std::vector<std::size_t> TCviceni::Kandidati() const {
   std::vector<std::size_t> vychazejici;
   if (hotovo) return vychazejici;
   for (std::size_t i = 0; i < hrany.size(); ++i) {
@@ -57,7 +56,7 @@ std::vector<std::size_t> TCviceni::Vychazejici() const {
 }
 
 std::vector<std::size_t> TCviceni::Spravne() const {
-  const std::vector<std::size_t> vychazejici = Vychazejici();
+  const std::vector<std::size_t> vychazejici = Kandidati();
   std::vector<std::size_t> spravne;
   for (std::size_t i : vychazejici) {
     if (!spravne.empty() && hrany[i].delka > hrany[spravne.front()].delka) continue;
@@ -143,7 +142,7 @@ TPosouzeni TCviceni::Vyber(std::size_t i) {
 // in no tree yet. Borůvka: the next tree of the phase not joined yet, or the next phase.
 void TCviceni::DalsiOtazka() {
   if (metoda == TMetodaCviceni::Kruskal) {
-    hotovo = Vychazejici().empty();
+    hotovo = Kandidati().empty();
     return;
   }
   if (metoda == TMetodaCviceni::Boruvka) {
@@ -156,7 +155,7 @@ void TCviceni::DalsiOtazka() {
     ZacniFazi();
     return;
   }
-  while (koren == 0 || Vychazejici().empty()) {
+  while (koren == 0 || Kandidati().empty()) {
     if (koren != 0)
       for (int v = 1; v <= n; ++v)
         if (VOtazce(v)) hotovyStrom[v] = true;
@@ -182,7 +181,7 @@ void TCviceni::ZacniFazi() {
     if (videny[les[v]]) continue;
     videny[les[v]] = true;
     koren = v;
-    if (!Vychazejici().empty()) poradi.push_back(v);
+    if (!Kandidati().empty()) poradi.push_back(v);
   }
   koren = 0;
   dalsi = 0;

@@ -59,6 +59,9 @@ public:
   std::vector<int> Otazka() const;
   // The indices of the edges that are right now, ascending; empty once done.
   std::vector<std::size_t> Spravne() const;
+  // The edges the right ones are among (Kruskal: every edge joining two trees; the others:
+  // every edge leaving the tree asked about), for a hint that does not give the answer away.
+  std::vector<std::size_t> Kandidati() const;
   TPosouzeni Posud(std::size_t hrana) const;
   // Judges the choice and, when it is right, accepts the edge and moves on to the next
   // question. A wrong choice changes nothing.
@@ -71,7 +74,6 @@ public:
 
 private:
   bool VOtazce(int v) const;
-  std::vector<std::size_t> Vychazejici() const;  // edges a choice may be among
   std::vector<int> Cesta(int od, int k) const;   // through the accepted edges
   void Spoj(int a, int b);
   void DalsiOtazka();
