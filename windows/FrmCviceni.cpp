@@ -9,6 +9,7 @@
 #include "cviceni/Priklady.h"
 #include "drawing/PUVykresli.h"
 #include "exchange/Import.h"
+#include "platform/Controls.h"
 #include "platform/SysUtils.h"
 #include "windows/main.h"
 #include "windows/prubeh.h"
@@ -96,15 +97,28 @@ void TObrazCviceni::paintEvent(QPaintEvent*) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing, true);
   const auto stred = [&](std::int32_t x, std::int32_t y) { return QPointF(x + 0.5, y + 0.5) * meritko; };
+  // The tree thicker and the dots larger than on the canvas, to be seen from the back rows.
+  const double sirka = std::max(1.0, meritko);
+  for (const TOperace& o : operace) {
+    if (o.kresleni.druh == TKresleni::Hrana && o.kresleni.barva == clMaroon) {
+      painter.setPen(QPen(ToQColor(clMaroon), 3.5 * sirka, Qt::SolidLine, Qt::RoundCap));
+      painter.drawLine(stred(o.kresleni.x1, o.kresleni.y1), stred(o.kresleni.x2, o.kresleni.y2));
+    }
+    if (o.kresleni.druh == TKresleni::Vrchol) {
+      painter.setPen(Qt::NoPen);
+      painter.setBrush(ToQColor(o.kresleni.barva));
+      painter.drawEllipse(stred(o.kresleni.x1, o.kresleni.y1), 3.5 * meritko, 3.5 * meritko);
+    }
+  }
   for (const TOperace& o : operace) {
     if (o.kresleni.druh == TKresleni::Hrana &&
         std::find(zvyraznene.begin(), zvyraznene.end(), QPoint(o.u, o.v)) != zvyraznene.end()) {
-      QPen zare(QColor(255, 190, 0, 140), 9 * std::max(1.0, meritko), Qt::SolidLine, Qt::RoundCap);
+      QPen zare(QColor(255, 190, 0, 140), 9 * sirka, Qt::SolidLine, Qt::RoundCap);
       painter.setPen(zare);
       painter.drawLine(stred(o.kresleni.x1, o.kresleni.y1), stred(o.kresleni.x2, o.kresleni.y2));
     }
     if (o.kresleni.druh == TKresleni::Vrchol && std::find(krouzky.begin(), krouzky.end(), o.u) != krouzky.end()) {
-      painter.setPen(QPen(QColor(0, 90, 200), 2.5 * std::max(1.0, meritko)));
+      painter.setPen(QPen(QColor(0, 90, 200), 2.5 * sirka));
       painter.setBrush(QColor(0, 90, 200, 50));
       painter.drawEllipse(stred(o.kresleni.x1, o.kresleni.y1), 7 * meritko, 7 * meritko);
     }
