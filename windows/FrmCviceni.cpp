@@ -22,7 +22,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -245,6 +247,14 @@ TFormCviceni::~TFormCviceni() {
 // Opened without an exercise, it starts on the main window's graph, or on the example
 // the spin boxes show when no graph is open.
 void TFormCviceni::FormShow() {
+  // The first time, as large as a projector's screen comfortably allows, in its middle.
+  if (!umisteno && screen()) {
+    umisteno = true;
+    const QRect obrazovka = screen()->availableGeometry();
+    const QSize velikost(std::min(std::max(width(), obrazovka.width() * 3 / 4), obrazovka.width() - 40),
+                         std::min(std::max(height(), obrazovka.height() * 3 / 4), obrazovka.height() - 60));
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, velikost, obrazovka));
+  }
   ButtonZHlavnihoOkna->setEnabled(graf.GetPocet() > 0);
   if (!cviceni) graf.GetPocet() > 0 ? ButtonZHlavnihoOknaClick() : ButtonNovyPrikladClick();
   ListHrany->setFocus();

@@ -90,5 +90,6 @@ private:
   int pokusu = 0;
   int ukazano = 0;
   bool napoveda = false;
+  bool umisteno = false;
   int posluchac = 0;
 };
