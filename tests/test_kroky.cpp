@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <functional>
+#include <set>
 #include <string>
 
 namespace {
@@ -45,8 +46,9 @@ int Komponent(const TGraf& g) {
   return TCviceni(g.n, g.hrany, TMetodaCviceni::Kruskal).Komponent();
 }
 
-// The least total of n - k edges that form a forest, over every subset of the edges.
-double NejmensiLes(const TGraf& g) {
+// The least total of n - k edges that form a forest, over every subset of the edges, and
+// every subset (as a bit mask of the edges) that reaches it.
+double NejmensiLes(const TGraf& g, std::set<std::uint32_t>& lesy) {
   const int k = Komponent(g);
   double nejmene = 1e300;
   const std::size_t m = g.hrany.size();
@@ -65,7 +67,10 @@ double NejmensiLes(const TGraf& g) {
       ++hran;
       soucet += g.hrany[i].delka;
     }
-    if (!kruznice && hran == g.n - k) nejmene = std::min(nejmene, soucet);
+    if (kruznice || hran != g.n - k || soucet > nejmene) continue;
+    if (soucet < nejmene) lesy.clear();
+    nejmene = soucet;
+    lesy.insert(maska);
   }
   return nejmene;
 }
@@ -96,25 +101,34 @@ void ProjdiVse(const TCviceni& cviceni, const std::function<void(const TCviceni&
   }
 }
 
-TEST(Kroky, EverySequenceOfRightChoicesEndsInAMinimumSpanningForest) {
+// Every sequence ends in a minimum forest, and every minimum forest is the end of some
+// sequence: a method that refused one of two tied edges would miss a forest.
+TEST(Kroky, RightChoicesReachExactlyTheMinimumSpanningForests) {
   std::uint32_t stav = 7;
   int grafu = 0;
   for (int pokus = 0; pokus < 60; ++pokus) {
     const TGraf g = NahodnyGraf(stav, 6, 45);
     if (g.hrany.size() > 9) continue;  // keeps the walk through all sequences short
     ++grafu;
-    const double nejmene = NejmensiLes(g);
+    std::set<std::uint32_t> minimalni;
+    const double nejmene = NejmensiLes(g, minimalni);
     const int k = Komponent(g);
     for (TMetodaCviceni metoda : kMetody) {
       SCOPED_TRACE("graph " + std::to_string(pokus) + ", method " + std::to_string(int(metoda)));
       int konecnych = 0;
+      std::set<std::uint32_t> dosazene;
       ProjdiVse(TCviceni(g.n, g.hrany, metoda),
                 [&](const TCviceni& c) {
                   EXPECT_EQ(g.n - k, c.Prijatych());
                   EXPECT_DOUBLE_EQ(nejmene, c.Delka());
+                  std::uint32_t maska = 0;
+                  for (std::size_t i = 0; i < g.hrany.size(); ++i) maska |= c.Prijata(i) ? 1u << i : 0u;
+                  dosazene.insert(maska);
                 },
                 konecnych);
       EXPECT_GE(konecnych, 1);
+      // Tie-aware: every minimum forest is reachable, so no tied choice was counted wrong.
+      EXPECT_EQ(minimalni, dosazene);
     }
   }
   EXPECT_GE(grafu, 30);

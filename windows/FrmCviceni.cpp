@@ -185,17 +185,24 @@ TFormCviceni::TFormCviceni() : TForm("TFormCviceni", "Cvičení", 0, 0, 1000, 66
                    [this] { Invoke([this] { ComboAlgoritmusChange(); }); });
 
   // Texts large enough to read from the back of a classroom.
-  for (QLabel* text : {LabelOtazka, LabelOdpoved, LabelSkore}) {
-    const QString jmeno = text == LabelOtazka ? QStringLiteral("LabelOtazka")
-                          : text == LabelOdpoved ? QStringLiteral("LabelOdpoved")
-                                                 : QStringLiteral("LabelSkore");
-    text->setObjectName(jmeno);
-    text->setWordWrap(true);
-    text->setTextFormat(Qt::PlainText);
-    QFont pismo = text->font();
-    pismo.setPointSizeF(pismo.pointSizeF() * (text == LabelOtazka ? 1.5 : 1.2));
-    pismo.setBold(text != LabelOdpoved);
-    text->setFont(pismo);
+  const struct {
+    QLabel* text;
+    const char* jmeno;
+    double zvetseni;
+    bool tucne;
+  } texty[] = {
+      {LabelOtazka, "LabelOtazka", 1.5, true},
+      {LabelOdpoved, "LabelOdpoved", 1.2, false},
+      {LabelSkore, "LabelSkore", 1.2, true},
+  };
+  for (const auto& t : texty) {
+    t.text->setObjectName(QString::fromLatin1(t.jmeno));
+    t.text->setWordWrap(true);
+    t.text->setTextFormat(Qt::PlainText);
+    QFont pismo = t.text->font();
+    pismo.setPointSizeF(pismo.pointSizeF() * t.zvetseni);
+    pismo.setBold(t.tucne);
+    t.text->setFont(pismo);
   }
   QFont pismoSeznamu = ListHrany->font();
   pismoSeznamu.setPointSizeF(pismoSeznamu.pointSizeF() * 1.2);
