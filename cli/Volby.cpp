@@ -172,7 +172,8 @@ TVolby RozeberVolby(const QStringList& args) {
   const bool beh = parser.isSet(QStringLiteral("run")) || parser.isSet(QStringLiteral("export"));
 
   if (parser.isSet(QStringLiteral("import"))) {
-    if (beh || volby.cisla || volby.delky) return Odmitni(QStringLiteral("--import nelze spojit s jinymi volbami"));
+    if (beh || volby.cisla || volby.delky || parser.isSet(QStringLiteral("priklad")) || parser.isSet(QStringLiteral("vrcholu")))
+      return Odmitni(QStringLiteral("--import nelze spojit s jinymi volbami"));
     if (zbytek.isEmpty()) return Odmitni(QStringLiteral("chybi CIL.grf"));
     if (zbytek.size() > 1) return Odmitni(QStringLiteral("prebyvajici argument '%1'").arg(zbytek.at(1)));
     if (!MaPriponu(zbytek.first(), kGraf))

@@ -67,6 +67,7 @@ TEST_F(Priklady, BadExampleArgumentsAreRefusedAndWriteNothing) {
       {"with a file too", {"--priklad", "1", "--run", "kruskal", "g.grf"}, proc("--priklad nahrazuje SOUBOR, 'g.grf' je navic")},
       {"nothing to do", {"--priklad", "1"}, proc("--priklad patri k --run nebo --export")},
       {"a range to one file", {"--priklad", "1-3", "--export", Soubor("a.grf")}, proc("rozsah prikladu se zapisuje do slozky: --export SLOZKA/")},
+      {"with --import", {"--import", "g.txt", "a.grf", "--priklad", "1"}, proc("--import nelze spojit s jinymi volbami")},
       {"a set with a command", {"--priklad", "1-3", "--run", "kruskal", "--export", Soubor("x") + "/"},
        proc("sada pracovnich listu uz obsahuje klic; --run patri k jednomu prikladu")},
   };
