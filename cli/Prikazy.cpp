@@ -8,6 +8,7 @@
 
 #include "Trivex.h"
 #include "classroom/Obraz.h"
+#include "classroom/Zaznam.h"
 #include "cli/Volby.h"
 #include "cviceni/Priklady.h"
 #include "drawing/PUVykresli.h"
@@ -25,7 +26,9 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -122,6 +125,12 @@ QString ZapisPriklad(int cislo, int vrcholu, const QString& cil) {
 // The worksheets: for each number the graph, its picture with numbers and lengths, and the
 // answer key, each byte for byte what the single-example commands give.
 int SadaPrikladu(const TVolby& volby, std::vector<std::string>& hlaseni) {
+  // No one sees the step window here, and rebuilding its picture after every narrated box
+  // would take half the time of a class set.
+  struct TBezOknaPrubehu {
+    std::function<void()> predchozi = std::exchange(Zaznamnik().PriZmeneVykladu, nullptr);
+    ~TBezOknaPrubehu() { Zaznamnik().PriZmeneVykladu = predchozi; }
+  } bezOknaPrubehu;
   const QDir slozka(volby.cil);
   if (!slozka.exists() && !QDir().mkpath(volby.cil)) {
     Vypis(stderr, QStringLiteral("trivex: slozku %1 nelze vytvorit\n").arg(volby.cil));
