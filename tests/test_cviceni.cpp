@@ -181,17 +181,26 @@ TEST_F(Cviceni, HintAndShownStepsCountNoAttemptAndAClickOnAnEdgeChoosesIt) {
   TFormCviceni* o = Okno();
   ASSERT_TRUE(o);
   Klikni(o->ButtonZHlavnihoOkna);
+  TObrazCviceni* obraz = o->ImageCviceni;
+  const double meritko = std::min(obraz->width() / double(kSirkaPlatna), obraz->height() / double(kVyskaPlatna));
+  const QPointF posun((obraz->width() - kSirkaPlatna * meritko) / 2, (obraz->height() - kVyskaPlatna * meritko) / 2);
+  const auto bod = [&](double x, double y) { return (posun + QPointF(x + 0.5, y + 0.5) * meritko).toPoint(); };
+  // A third of the way along 1 - 4, a candidate of Kruskal's first step, away from its label.
+  const auto naHrane = [&] { return obraz->grab().toImage().pixelColor(bod(162, 75)); };
+  const QColor pred = naHrane();
   Klikni(o->ButtonNapoveda);
+  const QColor zvyraznena = naHrane();
+  EXPECT_NE(pred, zvyraznena);
+  EXPECT_GT(zvyraznena.red(), 200);
+  EXPECT_LT(zvyraznena.blue(), 150);
   EXPECT_EQ(0, o->property("pokusu").toInt());
   Klikni(o->ButtonUkaz);  // 3 - 4
   EXPECT_EQ(QStringLiteral("Ukázaný krok: „barvim hranu - zarazuji do kostry 3 4 s delkou 1“"), o->LabelOdpoved->text());
   EXPECT_EQ(0, o->property("pokusu").toInt());
   EXPECT_DOUBLE_EQ(1.0, o->property("delka").toDouble());
+  EXPECT_EQ(pred, naHrane());  // the hint ends with the step
   // Edge 5 - 6 runs from (500, 250) to (330, 310): a click at its middle chooses it.
-  TObrazCviceni* obraz = o->ImageCviceni;
-  const double meritko = std::min(obraz->width() / double(kSirkaPlatna), obraz->height() / double(kVyskaPlatna));
-  const QPointF posun((obraz->width() - kSirkaPlatna * meritko) / 2, (obraz->height() - kVyskaPlatna * meritko) / 2);
-  QTest::mouseClick(obraz, Qt::LeftButton, {}, (posun + QPointF(415.5, 280.5) * meritko).toPoint());
+  QTest::mouseClick(obraz, Qt::LeftButton, {}, bod(415, 280));
   EXPECT_EQ(QStringLiteral("Hrana 5 – 6 (délka 4) není nejkratší: hrana 1 – 2 má délku 2."), o->LabelOdpoved->text());
   EXPECT_EQ(1, o->property("pokusu").toInt());
   EXPECT_EQ(QStringLiteral("Správně 0 z 1 pokusu, ukázané kroky: 1"), o->LabelSkore->text());
