@@ -193,12 +193,17 @@ TEST_F(Cviceni, HintAndShownStepsCountNoAttemptAndAClickOnAnEdgeChoosesIt) {
   EXPECT_NE(pred, zvyraznena);
   EXPECT_GT(zvyraznena.red(), 200);
   EXPECT_LT(zvyraznena.blue(), 150);
+  QStringList tucne;
+  for (int r = 0; r < o->ListHrany->count(); ++r)
+    if (o->ListHrany->item(r)->font().bold()) tucne << o->ListHrany->item(r)->text();
+  EXPECT_EQ(o->ListHrany->count(), tucne.size()) << tucne.join(", ").toStdString();  // all join two trees yet
   EXPECT_EQ(0, o->property("pokusu").toInt());
   Klikni(o->ButtonUkaz);  // 3 - 4
   EXPECT_EQ(QStringLiteral("Ukázaný krok: „barvim hranu - zarazuji do kostry 3 4 s delkou 1“"), o->LabelOdpoved->text());
   EXPECT_EQ(0, o->property("pokusu").toInt());
   EXPECT_DOUBLE_EQ(1.0, o->property("delka").toDouble());
   EXPECT_EQ(pred, naHrane());  // the hint ends with the step
+  for (int r = 0; r < o->ListHrany->count(); ++r) EXPECT_FALSE(o->ListHrany->item(r)->font().bold()) << r;
   // Edge 5 - 6 runs from (500, 250) to (330, 310): a click at its middle chooses it.
   QTest::mouseClick(obraz, Qt::LeftButton, {}, bod(415, 280));
   EXPECT_EQ(QStringLiteral("Hrana 5 – 6 (délka 4) není nejkratší: hrana 1 – 2 má délku 2."), o->LabelOdpoved->text());

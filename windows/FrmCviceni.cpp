@@ -179,7 +179,11 @@ TFormCviceni::TFormCviceni() : TForm("TFormCviceni", "Cvičení", 0, 0, 1000, 66
     t.tlacitko = new QPushButton(QString::fromUtf8(t.text), this);
     t.tlacitko->setObjectName(QString::fromLatin1(t.jmeno));
     t.tlacitko->setAutoDefault(false);
-    QObject::connect(t.tlacitko, &QPushButton::clicked, this, [this, klik = t.klik] { Invoke([&] { (this->*klik)(); }); });
+    // The keys go back to the edges after every button, so Enter chooses again.
+    QObject::connect(t.tlacitko, &QPushButton::clicked, this, [this, klik = t.klik] {
+      Invoke([&] { (this->*klik)(); });
+      if (ListHrany->isEnabled()) ListHrany->setFocus();
+    });
   }
   QObject::connect(ComboAlgoritmus, qOverload<int>(&QComboBox::currentIndexChanged), this,
                    [this] { Invoke([this] { ComboAlgoritmusChange(); }); });
@@ -462,6 +466,14 @@ void TFormCviceni::Obnov() {
     if (napoveda && bezi)
       for (std::size_t i : cviceni->Kandidati()) zvyraznene.emplace_back(hrany[i].u, hrany[i].v);
     for (int v : cviceni->Otazka()) otazka << v;
+  }
+  // The hint shows in the list as well, for a student who works from the keyboard.
+  for (int r = 0; r < ListHrany->count(); ++r) {
+    QListWidgetItem* polozka = ListHrany->item(r);
+    QFont pismo = ListHrany->font();
+    pismo.setBold(std::find(zvyraznene.begin(), zvyraznene.end(), polozka->data(Qt::UserRole).toPoint()) !=
+                  zvyraznene.end());
+    polozka->setFont(pismo);
   }
   std::vector<int> krouzky;
   for (const QVariant& v : otazka) krouzky.push_back(v.toInt());
