@@ -312,10 +312,13 @@ void TFormCviceni::ButtonUlozPrikladClick() {
   QString chyba;
   {
     TDavkaZmen davka(graf);
-    const TSnimekGrafu puvodni = graf.Snimek();
+    // Back however the write ends; the batch closes after it.
+    struct TZpet {
+      const TSnimekGrafu puvodni = graf.Snimek();
+      ~TZpet() { graf.Obnov(puvodni, TZmenaGrafu::Nahrazen); }
+    } zpet;
     graf.Obnov(snimek, TZmenaGrafu::Nahrazen);
     chyba = UlozGrafDo(ToQt(*cesta));
-    graf.Obnov(puvodni, TZmenaGrafu::Nahrazen);
   }
   if (!chyba.isEmpty()) UkazChybuTridy(this, chyba);
 }
