@@ -66,7 +66,7 @@ bool Krizi(TBod a, TBod b, TBod c, TBod d) {
 
 class TStavba {
 public:
-  TStavba(const std::vector<TBod>& body) : body(body) {}
+  explicit TStavba(const std::vector<TBod>& body) : body(body) {}
 
   // An edge is drawn clear of every other dot and crosses no edge drawn before.
   bool Volna(int u, int v) const {
@@ -125,9 +125,9 @@ std::size_t NejdelsiNaCeste(const std::vector<THranaCviceni>& hrany, const std::
   return nejdelsi;
 }
 
-// A minimum spanning tree exists without one of the edges tied in the tree's choice
-// unless some edge outside equals the heaviest on its tree path: then the student meets a
-// real choice. Otherwise one outside edge is made to tie so.
+// A tie matters when the minimum spanning tree is not the only one: some edge outside the
+// tree is as long as the longest edge on the tree's path between its ends, so a student may
+// take either. When no edge is, one outside edge is given that length.
 void ZajistiRemizu(std::vector<THranaCviceni>& hrany, TNahoda& nahoda) {
   TCviceni kruskal(kNejviceVrcholuPrikladu, hrany, TMetodaCviceni::Kruskal);
   while (!kruskal.Hotovo()) kruskal.Vyber(kruskal.Spravne().front());
