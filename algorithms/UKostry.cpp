@@ -38,9 +38,7 @@ tzacatek ZacniKostru(TColor cv, TColor ch) {
 void PrijmiHranu(const thrana& e, double& celkem, std::uint8_t prvni, std::uint8_t druhy, bool vypravej) {
   celkem += e.delka;
   VykresliHranu(graf.GetX(e.odkud), graf.GetY(e.odkud), graf.GetX(e.kam), graf.GetY(e.kam), clMaroon);
-  if (vypravej)
-    ShowMessage("barvim hranu - zarazuji do kostry " + IntToStr(prvni) + " " + IntToStr(druhy) + " s delkou " +
-                FloatToStr(e.delka));
+  if (vypravej) ShowMessage(ZpravaPrijeti(prvni, druhy, e.delka));
 }
 
 std::string ZpravaVyhozeni(const thrana& e) {
@@ -105,6 +103,10 @@ thrana* SeradRadek(tzaznamyHran& zaznamy, std::uint8_t i, std::uint8_t od) {
   for (int w = 1; w < n; w *= 2)
     for (int p = 1; p < m; p += 2 * w) pozice[p] = SlijSeznamy(pozice[p], p + w <= m ? pozice[p + w] : nullptr);
   return m >= 1 ? pozice[1] : nullptr;
+}
+
+std::string ZpravaPrijeti(std::uint8_t prvni, std::uint8_t druhy, double delka) {
+  return "barvim hranu - zarazuji do kostry " + IntToStr(prvni) + " " + IntToStr(druhy) + " s delkou " + FloatToStr(delka);
 }
 
 void VypisDelku(double d) {

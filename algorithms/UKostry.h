@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <string>
 
 // One edge seen from one of its ends; lists are chains through dalsi.
 struct thrana {
@@ -40,6 +41,8 @@ thrana* SlijSeznamy(thrana* a, thrana* b);
 // length, equal lengths by ascending kam; the diagonal is never an edge. od runs from
 // 1 to n + 1 (n + 1 gives the empty list).
 thrana* SeradRadek(tzaznamyHran& zaznamy, std::uint8_t i, std::uint8_t od);
+// The narration's announcement of an edge accepted into the tree, its ends in the order given.
+std::string ZpravaPrijeti(std::uint8_t prvni, std::uint8_t druhy, double delka);
 // "Nejkratsi kostra ma delku : " and the length.
 void VypisDelku(double d);
 

@@ -10,6 +10,7 @@
 #include "model/UGraf.h"
 #include "platform/Dialogs.h"
 #include "platform/SysUtils.h"
+#include "windows/FrmCviceni.h"
 #include "windows/NapovedaTridy.h"
 #include "windows/main.h"
 #include "windows/prubeh.h"
@@ -76,9 +77,11 @@ private:
   QAction* bezZprav = nullptr;
   QAction* uloz = nullptr;
   QAction* kopiruj = nullptr;
+  QAction* cviceni = nullptr;
   QAction* napoveda = nullptr;
   QMenu* menu;
   std::unique_ptr<TFormPrubeh> okenkoPrubehu;
+  std::unique_ptr<TFormCviceni> okenkoCviceni = std::make_unique<TFormCviceni>();
   std::unique_ptr<TFormNapovedaTridy> okenkoNapovedy;  // made when first asked for
 };
 
@@ -89,6 +92,7 @@ TTrida::TTrida(TForm1* o)
       {cisla, "ActionCisla", "Čísla vrcholů", QKeySequence(Qt::Key_F2), "Trida/CislaVrcholu"},
       {delky, "ActionDelky", "Délky hran", QKeySequence(Qt::Key_F3), "Trida/DelkyHran"},
       {prubeh, "ActionPrubeh", "Průběh výkladu…", QKeySequence(Qt::Key_F4), nullptr},
+      {cviceni, "ActionCviceni", "Cvičení…", QKeySequence(Qt::Key_F5), nullptr},
       {bezZprav, "ActionBezZprav", "Výklad bez oken se zprávami", QKeySequence(), "Trida/BezZprav"},
       {uloz, "ActionUlozObrazek", "Uložit obrázek…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), nullptr},
       {kopiruj, "ActionKopirujObrazek", "Kopírovat obrázek", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), nullptr},
@@ -102,7 +106,7 @@ TTrida::TTrida(TForm1* o)
     v.akce->setShortcutContext(Qt::WindowShortcut);
     okno->addAction(v.akce);
     menu->addAction(v.akce);
-    if (v.akce == bezZprav || v.akce == prubeh || v.akce == kopiruj) menu->addSeparator();
+    if (v.akce == cviceni || v.akce == bezZprav || v.akce == kopiruj) menu->addSeparator();
     if (!v.klic) continue;
     v.akce->setCheckable(true);
     v.akce->setChecked(nastaveni->value(QString::fromLatin1(v.klic), false).toBool());
@@ -112,6 +116,7 @@ TTrida::TTrida(TForm1* o)
   connect(cisla, &QAction::toggled, okno->Image1, [this] { okno->Image1->update(); });
   connect(delky, &QAction::toggled, okno->Image1, [this] { okno->Image1->update(); });
   connect(prubeh, &QAction::triggered, this, [this] { UkazPrubeh(-1); });
+  connect(cviceni, &QAction::triggered, this, [this] { okenkoCviceni->Show(); });
   connect(bezZprav, &QAction::toggled, this, [](bool zapnuto) { SetMessageBoxesShown(!zapnuto); });
   SetMessageBoxesShown(!bezZprav->isChecked());
   connect(uloz, &QAction::triggered, this, [this] { UlozObrazek(); });

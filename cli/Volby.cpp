@@ -4,8 +4,11 @@
 // help2man, the manual page, so that the three cannot tell different stories.
 #include "cli/Volby.h"
 
+#include "cviceni/Priklady.h"
+
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace {
 
@@ -25,6 +28,10 @@ const TVolba kVolby[] = {
      "write the graph (after --run) to CIL, its kind chosen by the extension"},
     {{"cisla"}, nullptr, "v obrazku ukaze cisla vrcholu", "show vertex numbers in the picture"},
     {{"delky"}, nullptr, "v obrazku ukaze delky hran", "show edge lengths in the picture"},
+    {{"priklad"}, "N|A-B", "misto SOUBOR vygenerovany priklad N (1 az 999999), nebo rozsah A-B s --export SLOZKA/",
+     "instead of SOUBOR the generated example N (1 to 999999), or the range A-B with --export SLOZKA/"},
+    {{"vrcholu"}, "V", "pocet vrcholu prikladu, 4 az 10 (vychozi 7)",
+     "the number of the example's vertices, 4 to 10 (default 7)"},
     {{"import"}, "ZDROJ", "precte graf ze ZDROJ (.graphml, .dot, .txt) a zapise CIL.grf",
      "read a graph from ZDROJ (.graphml, .dot, .txt) and write CIL.grf"},
 };
@@ -83,6 +90,45 @@ QString Radek(const QString& vlevo, const QString& vpravo) {
   return zacatek.leftJustified(kSirka) + vpravo + '\n';
 }
 
+// --priklad takes the place of SOUBOR. A range goes to a folder (a path ending in '/' or an
+// existing directory) as worksheets: the graph, its picture and its answer key each.
+TVolby Priklady(const QCommandLineParser& parser, TVolby volby, bool beh, const QStringList& zbytek) {
+  const QString priklad = parser.value(QStringLiteral("priklad"));
+  const QRegularExpressionMatch cisla =
+      QRegularExpression(QStringLiteral("^([0-9]{1,6})(?:-([0-9]{1,6}))?$")).match(priklad);
+  volby.prikladOd = cisla.hasMatch() ? cisla.captured(1).toInt() : 0;
+  volby.prikladDo = cisla.hasMatch() && cisla.lastCapturedIndex() == 2 ? cisla.captured(2).toInt() : volby.prikladOd;
+  if (volby.prikladOd < 1 || volby.prikladDo < volby.prikladOd || volby.prikladDo > kNejvetsiCisloPrikladu)
+    return Odmitni(QStringLiteral("cislo prikladu '%1' neni N ani A-B (1 az %2, A nejvyse B)")
+                       .arg(priklad)
+                       .arg(kNejvetsiCisloPrikladu));
+  volby.vrcholu = kVychoziVrcholuPrikladu;
+  if (parser.isSet(QStringLiteral("vrcholu"))) {
+    bool cislo = false;
+    volby.vrcholu = parser.value(QStringLiteral("vrcholu")).toInt(&cislo);
+    if (!cislo || volby.vrcholu < kNejmeneVrcholuPrikladu || volby.vrcholu > kNejviceVrcholuPrikladu)
+      return Odmitni(QStringLiteral("pocet vrcholu '%1' neni %2 az %3")
+                         .arg(parser.value(QStringLiteral("vrcholu")))
+                         .arg(kNejmeneVrcholuPrikladu)
+                         .arg(kNejviceVrcholuPrikladu));
+  }
+  if (!zbytek.isEmpty()) return Odmitni(QStringLiteral("--priklad nahrazuje SOUBOR, '%1' je navic").arg(zbytek.first()));
+  if (!beh) return Odmitni(QStringLiteral("--priklad patri k --run nebo --export"));
+  volby.sada = volby.cil.endsWith(QLatin1Char('/')) || (!volby.cil.isEmpty() && QFileInfo(volby.cil).isDir());
+  if (parser.isSet(QStringLiteral("run")) && !NajdiPrikaz(volby.prikaz))
+    return Odmitni(QStringLiteral("neznamy prikaz '%1'").arg(volby.prikaz));
+  if (volby.sada && parser.isSet(QStringLiteral("run")))
+    return Odmitni(QStringLiteral("sada pracovnich listu uz obsahuje klic; --run patri k jednomu prikladu"));
+  if (!volby.sada && volby.prikladDo != volby.prikladOd)
+    return Odmitni(QStringLiteral("rozsah prikladu se zapisuje do slozky: --export SLOZKA/"));
+  if (!volby.sada && !volby.cil.isEmpty() && !MaPriponu(volby.cil, kExporty))
+    return Odmitni(QStringLiteral("neznamy druh souboru '%1'").arg(volby.cil));
+  if (!volby.sada && (volby.cisla || volby.delky) && !MaPriponu(volby.cil, kObrazky))
+    return Odmitni(QStringLiteral("--cisla a --delky patri k obrazku .png, .svg nebo .tex"));
+  volby.rezim = TVolby::Beh;
+  return volby;
+}
+
 }  // namespace
 
 const TPrikazRadky* NajdiPrikaz(const QString& jmeno) {
@@ -126,7 +172,8 @@ TVolby RozeberVolby(const QStringList& args) {
   const bool beh = parser.isSet(QStringLiteral("run")) || parser.isSet(QStringLiteral("export"));
 
   if (parser.isSet(QStringLiteral("import"))) {
-    if (beh || volby.cisla || volby.delky) return Odmitni(QStringLiteral("--import nelze spojit s jinymi volbami"));
+    if (beh || volby.cisla || volby.delky || parser.isSet(QStringLiteral("priklad")) || parser.isSet(QStringLiteral("vrcholu")))
+      return Odmitni(QStringLiteral("--import nelze spojit s jinymi volbami"));
     if (zbytek.isEmpty()) return Odmitni(QStringLiteral("chybi CIL.grf"));
     if (zbytek.size() > 1) return Odmitni(QStringLiteral("prebyvajici argument '%1'").arg(zbytek.at(1)));
     if (!MaPriponu(zbytek.first(), kGraf))
@@ -135,6 +182,8 @@ TVolby RozeberVolby(const QStringList& args) {
     volby.cil = zbytek.first();
     return volby;
   }
+  if (parser.isSet(QStringLiteral("priklad"))) return Priklady(parser, volby, beh, zbytek);
+  if (parser.isSet(QStringLiteral("vrcholu"))) return Odmitni(QStringLiteral("--vrcholu patri k --priklad"));
   if (!beh) {
     if (volby.cisla || volby.delky) return Odmitni(QStringLiteral("--cisla a --delky patri k --export"));
     return volby;  // the window, with the arguments as they came
@@ -157,7 +206,9 @@ QString Pouziti() {
       "Usage: trivex [SOUBOR]\n"
       "  or:  trivex --run PRIKAZ SOUBOR [--export CIL [--cisla] [--delky]]\n"
       "  or:  trivex --export CIL [--cisla] [--delky] SOUBOR\n"
-      "  or:  trivex --import ZDROJ CIL.grf\n");
+      "  or:  trivex --import ZDROJ CIL.grf\n"
+      "  or:  trivex --priklad N [--vrcholu V] [--run PRIKAZ] [--export CIL [--cisla] [--delky]]\n"
+      "  or:  trivex --priklad A-B [--vrcholu V] --export SLOZKA/\n");
 }
 
 QString Napoveda() {
@@ -204,7 +255,15 @@ QString Napoveda() {
       "                        (a picture of the shortest spanning tree, numbered)\n"
       "  trivex --import graf.graphml graf.grf\n"
       "                        graf z networkx nebo jineho programu\n"
-      "                        (a graph from networkx or another program)\n");
+      "                        (a graph from networkx or another program)\n"
+      "  trivex --priklad 12 --vrcholu 8 --run kruskal\n"
+      "                        klic k prikladu 12 s 8 vrcholy\n"
+      "                        (the answer key of example 12 with 8 vertices)\n"
+      "  trivex --priklad 1-30 --vrcholu 8 --export listy/\n"
+      "                        pro kazde K priklad-K.grf, priklad-K.png (cisla a delky)\n"
+      "                        a priklad-K.txt (vypis --run kruskal, jarnik a boruvka)\n"
+      "                        (for each K the graph, its picture with numbers and\n"
+      "                        lengths, and its answer key: the three methods' output)\n");
   return text;
 }
 

@@ -26,6 +26,10 @@ struct TVolby {
   QString zdroj;    // --import
   bool cisla = false;
   bool delky = false;
+  int prikladOd = 0;  // --priklad: the generated examples od to do instead of SOUBOR; 0 without it
+  int prikladDo = 0;
+  int vrcholu = 0;    // --vrcholu
+  bool sada = false;  // --export names a folder: every example as a worksheet set
   QString chyba;    // why the arguments were refused (rezim Chyba)
 };
 

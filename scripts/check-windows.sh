@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright (C) 2026 Trivex developers
 # Cross-compiles the units that need no Qt (model, graph files, checks, number
-# texts, code page, canvas) and their tests for 64-bit Windows with Debian's
+# texts, code page, canvas, the exercise's logic) and their tests for 64-bit Windows with Debian's
 # mingw-w64, warnings as errors, and runs the tests under Wine in a throw-away
 # prefix, headless. `scripts/check-windows.sh compile` stops after the build.
 # Exits non-zero when the build or a test fails.
