@@ -39,6 +39,11 @@ std::vector<TNakreslenaHrana> NakresleneHrany();
 // Nothing to emphasise.
 constexpr std::size_t kNic = std::size_t(-1);
 
+// Whether a recorded drawing shows an edge of the graph: a segment between two vertices the
+// graph did not join when it was drawn, or one drawn white on the white canvas, is no edge
+// and gets neither a label nor a name.
+bool UkazujeHranu(const TOperace& operace);
+
 // At 1:1, pixel for pixel as the canvas showed it, overlays over it.
 QImage RastrovyObraz(const std::vector<TOperace>& operace, std::size_t po, TPrekryvy prekryvy);
 // As vectors, meritko screen pixels per canvas pixel: lines and dots grow with the scale.

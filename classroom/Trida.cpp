@@ -239,7 +239,7 @@ QString PopisMista(const std::vector<TOperace>& obraz, QPoint bod) {
   }
   nejmene = kDosahHrany;
   for (const TOperace& o : obraz) {
-    if (o.kresleni.druh != TKresleni::Hrana || !o.u || !o.v) continue;
+    if (!UkazujeHranu(o)) continue;
     const double d = VzdalenostOdUsecky(p, QPointF(o.kresleni.x1 + 0.5, o.kresleni.y1 + 0.5),
                                         QPointF(o.kresleni.x2 + 0.5, o.kresleni.y2 + 0.5));
     if (d <= nejmene) nejmene = d, nejblizsi = &o;
