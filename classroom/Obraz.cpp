@@ -17,6 +17,7 @@
 #include <QSvgGenerator>
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 #include <map>
 #include <optional>
@@ -220,6 +221,16 @@ QImage RastrovyObraz(const std::vector<TOperace>& operace, std::size_t po, TPrek
   return obraz;
 }
 
+QImage ObrazVMeritku(const std::vector<TOperace>& operace, std::size_t po, int meritko, TPrekryvy prekryvy) {
+  assert(meritko >= 1 && meritko <= kNejvetsiMeritko);
+  if (meritko == 1) return RastrovyObraz(operace, po, prekryvy);
+  // Nothing stands out, as on the canvas: the picture at 1 and at any size tell the same.
+  QImage obraz(kSirkaPlatna * meritko, kVyskaPlatna * meritko, QImage::Format_RGB32);
+  QPainter painter(&obraz);
+  KresliVektorove(painter, operace, po, meritko, kNic, prekryvy);
+  return obraz;
+}
+
 void KresliVektorove(QPainter& painter, const std::vector<TOperace>& operace, std::size_t po, double meritko,
                      std::size_t zvyraznena, TPrekryvy prekryvy) {
   po = std::min(po, operace.size());
@@ -271,7 +282,7 @@ void KresliVektorove(QPainter& painter, const std::vector<TOperace>& operace, st
 }
 
 QString UlozObraz(const QString& cesta, const std::vector<TOperace>& operace, std::size_t po, std::size_t zvyraznena,
-                  TPrekryvy prekryvy) {
+                  TPrekryvy prekryvy, int meritko) {
   const QString pripona = QFileInfo(cesta).suffix().toLower();
   if (pripona != QLatin1String("png") && pripona != QLatin1String("svg"))
     return QStringLiteral("Obrázek nelze uložit do souboru %1: typ obrázku se určuje příponou .png nebo .svg.")
@@ -280,7 +291,7 @@ QString UlozObraz(const QString& cesta, const std::vector<TOperace>& operace, st
   QBuffer buffer(&data);
   buffer.open(QIODevice::WriteOnly);
   if (pripona == QLatin1String("png")) {
-    if (!RastrovyObraz(operace, po, prekryvy).save(&buffer, "PNG"))
+    if (!ObrazVMeritku(operace, po, meritko, prekryvy).save(&buffer, "PNG"))
       return QStringLiteral("Obrázek nelze uložit do souboru %1: PNG se nepodařilo vytvořit.").arg(cesta);
   } else {
     QSvgGenerator svg;
@@ -306,9 +317,9 @@ QImage ObrazPlatna(TPrekryvy prekryvy) {
   return RastrovyObraz(obraz, obraz.size(), prekryvy);
 }
 
-QString UlozObrazPlatna(const QString& cesta, TPrekryvy prekryvy) {
+QString UlozObrazPlatna(const QString& cesta, TPrekryvy prekryvy, int meritko) {
   const std::vector<TOperace>& obraz = Zaznamnik().Obraz();
-  return UlozObraz(cesta, obraz, obraz.size(), kNic, prekryvy);
+  return UlozObraz(cesta, obraz, obraz.size(), kNic, prekryvy, meritko);
 }
 
 std::vector<TNakreslenaHrana> NakresleneHrany() {

@@ -167,9 +167,9 @@ void TTrida::UkazPrubeh(int radek) {
 }
 
 void TTrida::UlozObrazek() {
-  const QString cesta = VyberSouborObrazku(okno, QStringLiteral("Uložit obrázek plátna"));
-  if (cesta.isEmpty()) return;
-  const QString chyba = UlozObrazPlatna(cesta, Prekryvy());
+  const TVolbaObrazku volba = VyberSouborObrazku(okno, QStringLiteral("Uložit obrázek plátna"));
+  if (volba.cesta.isEmpty()) return;
+  const QString chyba = UlozObrazPlatna(volba.cesta, Prekryvy(), volba.meritko);
   if (!chyba.isEmpty()) UkazChybuTridy(okno, chyba);
 }
 

@@ -55,7 +55,8 @@ QString Export(const TVolby& volby) {
     for (const TNakreslenaHrana& h : NakresleneHrany()) barvy[{h.u, h.v}] = h.barva;
     return ZapisSoubor(volby.cil, TikZ(barvy));
   }
-  return UlozObrazPlatna(volby.cil, TPrekryvy{volby.cisla, volby.delky});
+  const TPrekryvy prekryvy{volby.cisla, volby.delky};
+  return UlozObrazPlatna(volby.cil, prekryvy, volby.meritko);
 }
 
 // The offscreen platform reports what it cannot do for windows nobody sees; such notes

@@ -4,6 +4,8 @@
 // help2man, the manual page, so that the three cannot tell different stories.
 #include "cli/Volby.h"
 
+#include "classroom/Obraz.h"
+
 #include <QCommandLineParser>
 #include <QFileInfo>
 
@@ -25,6 +27,8 @@ const TVolba kVolby[] = {
      "write the graph (after --run) to CIL, its kind chosen by the extension"},
     {{"cisla"}, nullptr, "v obrazku ukaze cisla vrcholu", "show vertex numbers in the picture"},
     {{"delky"}, nullptr, "v obrazku ukaze delky hran", "show edge lengths in the picture"},
+    {{"meritko"}, "N", "obrazek .png N-krat vetsi nez platno (1 az 8)",
+     "a .png picture N times the size of the canvas (1 to 8)"},
     {{"import"}, "ZDROJ", "precte graf ze ZDROJ (.graphml, .dot, .txt) a zapise CIL.grf",
      "read a graph from ZDROJ (.graphml, .dot, .txt) and write CIL.grf"},
 };
@@ -56,6 +60,7 @@ const struct {
 const char* const kGraf[] = {"grf"};
 const char* const kObrazky[] = {"png", "svg", "tex"};
 const char* const kExporty[] = {"grf", "graphml", "dot", "txt", "png", "svg", "tex"};
+const char* const kRastry[] = {"png"};
 
 template <std::size_t N>
 bool MaPriponu(const QString& cesta, const char* const (&pripony)[N]) {
@@ -124,9 +129,18 @@ TVolby RozeberVolby(const QStringList& args) {
   volby.cisla = parser.isSet(QStringLiteral("cisla"));
   volby.delky = parser.isSet(QStringLiteral("delky"));
   const bool beh = parser.isSet(QStringLiteral("run")) || parser.isSet(QStringLiteral("export"));
+  const bool meritko = parser.isSet(QStringLiteral("meritko"));
+  if (meritko) {
+    bool cislo = false;
+    volby.meritko = parser.value(QStringLiteral("meritko")).toInt(&cislo);
+    if (!cislo || volby.meritko < 1 || volby.meritko > kNejvetsiMeritko)
+      return Odmitni(QStringLiteral("--meritko chce cele cislo od 1 do %1, ne '%2'")
+                         .arg(kNejvetsiMeritko)
+                         .arg(parser.value(QStringLiteral("meritko"))));
+  }
 
   if (parser.isSet(QStringLiteral("import"))) {
-    if (beh || volby.cisla || volby.delky) return Odmitni(QStringLiteral("--import nelze spojit s jinymi volbami"));
+    if (beh || volby.cisla || volby.delky || meritko) return Odmitni(QStringLiteral("--import nelze spojit s jinymi volbami"));
     if (zbytek.isEmpty()) return Odmitni(QStringLiteral("chybi CIL.grf"));
     if (zbytek.size() > 1) return Odmitni(QStringLiteral("prebyvajici argument '%1'").arg(zbytek.at(1)));
     if (!MaPriponu(zbytek.first(), kGraf))
@@ -137,6 +151,7 @@ TVolby RozeberVolby(const QStringList& args) {
   }
   if (!beh) {
     if (volby.cisla || volby.delky) return Odmitni(QStringLiteral("--cisla a --delky patri k --export"));
+    if (meritko) return Odmitni(QStringLiteral("--meritko patri k --export"));
     return volby;  // the window, with the arguments as they came
   }
   if (parser.isSet(QStringLiteral("run")) && !NajdiPrikaz(volby.prikaz))
@@ -145,6 +160,7 @@ TVolby RozeberVolby(const QStringList& args) {
     return Odmitni(QStringLiteral("neznamy druh souboru '%1'").arg(volby.cil));
   if ((volby.cisla || volby.delky) && !MaPriponu(volby.cil, kObrazky))
     return Odmitni(QStringLiteral("--cisla a --delky patri k obrazku .png, .svg nebo .tex"));
+  if (meritko && !MaPriponu(volby.cil, kRastry)) return Odmitni(QStringLiteral("--meritko patri k obrazku .png"));
   if (zbytek.isEmpty()) return Odmitni(QStringLiteral("chybi SOUBOR"));
   if (zbytek.size() > 1) return Odmitni(QStringLiteral("prebyvajici argument '%1'").arg(zbytek.at(1)));
   volby.rezim = TVolby::Beh;
@@ -155,8 +171,8 @@ TVolby RozeberVolby(const QStringList& args) {
 QString Pouziti() {
   return QStringLiteral(
       "Usage: trivex [SOUBOR]\n"
-      "  or:  trivex --run PRIKAZ SOUBOR [--export CIL [--cisla] [--delky]]\n"
-      "  or:  trivex --export CIL [--cisla] [--delky] SOUBOR\n"
+      "  or:  trivex --run PRIKAZ SOUBOR [--export CIL [--cisla] [--delky] [--meritko N]]\n"
+      "  or:  trivex --export CIL [--cisla] [--delky] [--meritko N] SOUBOR\n"
       "  or:  trivex --import ZDROJ CIL.grf\n");
 }
 
@@ -187,6 +203,7 @@ QString Napoveda() {
       "  .tex                  obrazek TikZ / a standalone TikZ picture\n"
       "  .txt                  seznam hran 'u v delka' / edge list\n"
       "  .png, .svg            platno 569 x 361 / the canvas\n"
+
       "--import cte .graphml, .dot a .txt, nejvyse 15 vrcholu; bez poloh je rozmisti Graphviz.\n"
       "--import reads .graphml, .dot and .txt, at most 15 vertices; Graphviz lays out a\n"
       "graph that comes without positions.\n\n"

@@ -26,6 +26,7 @@ struct TVolby {
   QString zdroj;    // --import
   bool cisla = false;
   bool delky = false;
+  int meritko = 1;  // --meritko: a PNG this many times the canvas
   QString chyba;    // why the arguments were refused (rezim Chyba)
 };
 

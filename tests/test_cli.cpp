@@ -9,6 +9,7 @@
 
 #include <QImage>
 
+
 class CommandLine : public SGrafy {};
 
 // A fresh window, the file opened by "Otevri", the tab clicked, the button clicked: the boxes'
@@ -100,4 +101,34 @@ TEST_F(CommandLine, ManualPageIsTheOneMadeFromTheHelp) {
   ASSERT_EQ(0, v.kod) << v.err;
   EXPECT_EQ(ReadBytes(TRIVEX_ZDROJE "/packaging/trivex.1"), ReadBytes(stranka))
       << "run scripts/make-manpage.sh after changing the help";
+}
+
+// A larger PNG is the window's picture at that size; --meritko outside 1 to 8 or with another
+// kind of file is refused and writes nothing.
+TEST_F(CommandLine, ScaledPicturesForPaper) {
+  const QString cesta = soubory[1].second;
+  ASSERT_EQ(0, Trivex({"--run", "kostra", cesta, "--export", Soubor("k.png"), "--meritko", "3", "--delky"}).kod);
+  EXPECT_EQ(QSize(1707, 1083), QImage(Soubor("k.png")).size());
+  Otevri(cesta);
+  Zalozka(1);
+  Klikni(Form1->Button7);
+  EXPECT_EQ(ObrazVMeritku(Zaznamnik().Obraz(), Zaznamnik().Obraz().size(), 3, {false, true}),
+            QImage(Soubor("k.png")).convertToFormat(QImage::Format_RGB32));
+
+  const auto proc = [](const std::string& duvod) { return "trivex: " + duvod + "\nUsage: trivex [SOUBOR]\n"; };
+  const struct { const char* nazev; QStringList args; std::string err; } odmitnute[] = {
+      {"zero", {"--export", "m.png", "--meritko", "0", "g.grf"}, proc("--meritko chce cele cislo od 1 do 8, ne '0'")},
+      {"nine", {"--export", "m.png", "--meritko", "9", "g.grf"}, proc("--meritko chce cele cislo od 1 do 8, ne '9'")},
+      {"not a number", {"--export", "m.png", "--meritko", "2x", "g.grf"}, proc("--meritko chce cele cislo od 1 do 8, ne '2x'")},
+      {"a vector picture", {"--export", "m.svg", "--meritko", "2", "g.grf"}, proc("--meritko patri k obrazku .png")},
+      {"without --export", {"--meritko", "2", "g.grf"}, proc("--meritko patri k --export")},
+      {"with --import", {"--import", "g.txt", "m.grf", "--meritko", "2"}, proc("--import nelze spojit s jinymi volbami")},
+  };
+  const QStringList predtim = QDir(dir.path()).entryList(QDir::Files);
+  for (const auto& o : odmitnute) {
+    const Vysledek v = Trivex(o.args);
+    EXPECT_EQ(1, v.kod) << o.nazev;
+    EXPECT_EQ(o.err, v.err.substr(0, o.err.size())) << o.nazev;
+  }
+  EXPECT_EQ(predtim, QDir(dir.path()).entryList(QDir::Files));
 }

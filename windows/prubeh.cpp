@@ -60,21 +60,37 @@ std::unique_ptr<QSettings> NastaveniTridy() {
   return std::make_unique<QSettings>(QStringLiteral("Trivex"), QStringLiteral("Trivex"));
 }
 
-QString VyberSouborObrazku(QWidget* okno, const QString& titulek) {
+TVolbaObrazku VyberSouborObrazku(QWidget* okno, const QString& titulek) {
+  // The larger PNGs are for paper and slides; the first type is the canvas as it was.
+  const struct {
+    const char* nazev;
+    const char* pripona;
+    int meritko;
+  } typy[] = {
+      {"Obrázek PNG (*.png)", "png", 1},
+      {"Obrázek PNG, dvakrát větší (*.png)", "png", 2},
+      {"Obrázek PNG, čtyřikrát větší (*.png)", "png", 4},
+      {"Vektorový obrázek SVG (*.svg)", "svg", 1},
+  };
   QFileDialog dialog(okno, titulek);
   NastavUlozeni(dialog);
-  const QString png = QStringLiteral("Obrázek PNG (*.png)"), svg = QStringLiteral("Vektorový obrázek SVG (*.svg)");
-  dialog.setNameFilters({png, svg});
+  QStringList nazvy;
+  for (const auto& t : typy) nazvy << QString::fromUtf8(t.nazev);
+  dialog.setNameFilters(nazvy);
   dialog.setDefaultSuffix(QStringLiteral("png"));
-  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filtr) {
-    dialog.setDefaultSuffix(filtr == svg ? QStringLiteral("svg") : QStringLiteral("png"));
-  });
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+  const auto typ = [&](const QString& nazev) {
+    const auto i = nazvy.indexOf(nazev);
+    return typy[i < 0 ? 0 : i];
+  };
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                   [&](const QString& filtr) { dialog.setDefaultSuffix(QString::fromLatin1(typ(filtr).pripona)); });
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  const auto zvoleny = typ(dialog.selectedNameFilter());
   QString cesta = dialog.selectedFiles().first();
   const QString pripona = QFileInfo(cesta).suffix().toLower();
   if (pripona != QLatin1String("png") && pripona != QLatin1String("svg"))
-    cesta += dialog.selectedNameFilter() == svg ? QStringLiteral(".svg") : QStringLiteral(".png");
-  return cesta;
+    cesta += QLatin1Char('.') + QString::fromLatin1(zvoleny.pripona);
+  return {cesta, zvoleny.meritko};
 }
 
 void UkazChybuTridy(QWidget* okno, const QString& text) {
@@ -274,10 +290,10 @@ void TFormPrubeh::UlozUmisteni() {
 }
 
 void TFormPrubeh::ButtonUlozObrazekClick() {
-  const QString cesta = VyberSouborObrazku(this, QStringLiteral("Uložit obrázek kroku"));
-  if (cesta.isEmpty()) return;
-  const QString chyba = UlozObraz(cesta, Zaznamnik().Vyklad().operace, ImageKrok->Po(), ImageKrok->Zvyraznena(),
-                                  ImageKrok->Prekryvy());
+  const TVolbaObrazku volba = VyberSouborObrazku(this, QStringLiteral("Uložit obrázek kroku"));
+  if (volba.cesta.isEmpty()) return;
+  const QString chyba = UlozObraz(volba.cesta, Zaznamnik().Vyklad().operace, ImageKrok->Po(), ImageKrok->Zvyraznena(),
+                                  ImageKrok->Prekryvy(), volba.meritko);
   if (!chyba.isEmpty()) UkazChybuTridy(this, chyba);
 }
 

@@ -21,8 +21,13 @@ class QSettings;
 // The classroom's settings: organisation and application "Trivex".
 std::unique_ptr<QSettings> NastaveniTridy();
 // A file name for a picture from the save dialog, with ".png" or ".svg" by the chosen type
-// when the name has neither; empty when the user cancels.
-QString VyberSouborObrazku(QWidget* okno, const QString& titulek);
+// when the name has neither (empty when the user cancels), and the size the chosen type
+// asks for: 1, 2 or 4 times the canvas.
+struct TVolbaObrazku {
+  QString cesta;
+  int meritko = 1;
+};
+TVolbaObrazku VyberSouborObrazku(QWidget* okno, const QString& titulek);
 // A classroom error: a box of its own, never part of a narration nor hidden by the
 // no-boxes mode.
 void UkazChybuTridy(QWidget* okno, const QString& text);
