@@ -7,6 +7,7 @@
 
 #include "algorithms/UPocty.h"
 #include "classroom/Obraz.h"
+#include "classroom/Tisk.h"
 #include "model/UGraf.h"
 #include "platform/Dialogs.h"
 #include "platform/SysUtils.h"
@@ -65,6 +66,7 @@ private:
   QRect PlatnoNaObrazovce() const;
   void UkazPrubeh(int radek);
   void UlozObrazek();
+  void Tiskni();
   void UmistiBox(QWidget* box) const;
 
   TForm1* okno;
@@ -75,6 +77,7 @@ private:
   QAction* bezZprav = nullptr;
   QAction* uloz = nullptr;
   QAction* kopiruj = nullptr;
+  QAction* tisk = nullptr;
   QMenu* menu;
   std::unique_ptr<TFormPrubeh> okenkoPrubehu;
 };
@@ -89,6 +92,7 @@ TTrida::TTrida(TForm1* o)
       {bezZprav, "ActionBezZprav", "Výklad bez oken se zprávami", QKeySequence(), "Trida/BezZprav"},
       {uloz, "ActionUlozObrazek", "Uložit obrázek…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), nullptr},
       {kopiruj, "ActionKopirujObrazek", "Kopírovat obrázek", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), nullptr},
+      {tisk, "ActionTisk", "Tisk…", QKeySequence(Qt::CTRL | Qt::Key_P), nullptr},
   };
   const auto nastaveni = NastaveniTridy();
   for (const TVolba& v : volby) {
@@ -112,6 +116,7 @@ TTrida::TTrida(TForm1* o)
   SetMessageBoxesShown(!bezZprav->isChecked());
   connect(uloz, &QAction::triggered, this, [this] { UlozObrazek(); });
   connect(kopiruj, &QAction::triggered, this, [this] { QGuiApplication::clipboard()->setImage(ObrazPlatna(Prekryvy())); });
+  connect(tisk, &QAction::triggered, this, [this] { Tiskni(); });
 
   // The right button, the menu key and Shift+F10 open the same menu.
   okno->Image1->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -170,6 +175,12 @@ void TTrida::UlozObrazek() {
   const TVolbaObrazku volba = VyberSouborObrazku(okno, QStringLiteral("Uložit obrázek plátna"));
   if (volba.cesta.isEmpty()) return;
   const QString chyba = UlozObrazPlatna(volba.cesta, Prekryvy(), volba.meritko);
+  if (!chyba.isEmpty()) UkazChybuTridy(okno, chyba);
+}
+
+// The canvas as shown, with the output line under it: the result the class arrived at.
+void TTrida::Tiskni() {
+  const QString chyba = ::Tiskni(okno, StrankaPlatna(Prekryvy(), okno->Memo1->toPlainText()));
   if (!chyba.isEmpty()) UkazChybuTridy(okno, chyba);
 }
 

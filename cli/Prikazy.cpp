@@ -8,6 +8,7 @@
 
 #include "Trivex.h"
 #include "classroom/Obraz.h"
+#include "classroom/Tisk.h"
 #include "cli/Volby.h"
 #include "drawing/PUVykresli.h"
 #include "exchange/Import.h"
@@ -56,6 +57,7 @@ QString Export(const TVolby& volby) {
     return ZapisSoubor(volby.cil, TikZ(barvy));
   }
   const TPrekryvy prekryvy{volby.cisla, volby.delky};
+  if (pripona == QLatin1String("pdf")) return UlozPdf(volby.cil, StrankaPlatna(prekryvy, Form1->Memo1->toPlainText()));
   return UlozObrazPlatna(volby.cil, prekryvy, volby.meritko);
 }
 

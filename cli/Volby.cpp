@@ -58,8 +58,8 @@ const struct {
 };
 
 const char* const kGraf[] = {"grf"};
-const char* const kObrazky[] = {"png", "svg", "tex"};
-const char* const kExporty[] = {"grf", "graphml", "dot", "txt", "png", "svg", "tex"};
+const char* const kObrazky[] = {"png", "svg", "tex", "pdf"};
+const char* const kExporty[] = {"grf", "graphml", "dot", "txt", "png", "svg", "tex", "pdf"};
 const char* const kRastry[] = {"png"};
 
 template <std::size_t N>
@@ -203,7 +203,8 @@ QString Napoveda() {
       "  .tex                  obrazek TikZ / a standalone TikZ picture\n"
       "  .txt                  seznam hran 'u v delka' / edge list\n"
       "  .png, .svg            platno 569 x 361 / the canvas\n"
-
+      "  .pdf                  platno a radek vysledku na strance A4 / the canvas and the\n"
+      "                        result line on an A4 page\n"
       "--import cte .graphml, .dot a .txt, nejvyse 15 vrcholu; bez poloh je rozmisti Graphviz.\n"
       "--import reads .graphml, .dot and .txt, at most 15 vertices; Graphviz lays out a\n"
       "graph that comes without positions.\n\n"

@@ -8,6 +8,9 @@
 #include "platform/Cp1250.h"
 
 #include <QImage>
+#include <QRegularExpression>
+
+#include <algorithm>
 
 
 class CommandLine : public SGrafy {};
@@ -131,4 +134,25 @@ TEST_F(CommandLine, ScaledPicturesForPaper) {
     EXPECT_EQ(o.err, v.err.substr(0, o.err.size())) << o.nazev;
   }
   EXPECT_EQ(predtim, QDir(dir.path()).entryList(QDir::Files));
+}
+
+// A PDF is one A4 page of the canvas drawn as vectors (no raster image in it), with the labels
+// asked for and the result line as text a reader can copy.
+TEST_F(CommandLine, PdfIsOneA4PageOfVectorsWithItsText) {
+  const QString cesta = soubory[1].second;
+  const QString pdf = Soubor("k.pdf");
+  ASSERT_EQ(0, Trivex({"--run", "kostra", cesta, "--export", pdf, "--cisla", "--delky"}).kod);
+  Otevri(cesta);
+  Zalozka(1);
+  Klikni(Form1->Button7);
+  const Vysledek info = Spust(QStringLiteral("pdfinfo"), {pdf});
+  EXPECT_TRUE(QString::fromStdString(info.out).contains(QRegularExpression("\nPages: +1\n"))) << info.out;
+  EXPECT_NE(std::string::npos, info.out.find(" pts (A4)\n")) << info.out;
+  const std::string text = Spust(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).out;
+  EXPECT_NE(std::string::npos, text.find(Cp1250ToUtf8(Form1->Memo1->GetText()))) << text;
+  for (const char* stitek : {"1", "2", "3", "4", "5", "-1.5", "0.25", "1E-6"})
+    EXPECT_NE(std::string::npos, text.find(stitek)) << stitek << " in " << text;
+  // pdfimages lists a header of two lines and one line per embedded raster image.
+  const Vysledek obrazky = Spust(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
+  EXPECT_EQ(2, std::count(obrazky.out.begin(), obrazky.out.end(), '\n')) << obrazky.out;
 }

@@ -1,16 +1,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Trivex developers
-// Pictures for paper from the running program: larger PNGs chosen in the save dialog.
+// Pictures for paper from the running program: larger PNGs chosen in the save dialog, and
+// the canvas or a step printed with its text, as a page a PDF reader can read.
 #include "support/ProgramWindow.h"
 
 #include "classroom/Obraz.h"
+#include "classroom/Tisk.h"
 #include "windows/prubeh.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QApplication>
+#include <QFileInfo>
+#include <QTimer>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
 
 namespace {
+
+std::string Spust(const QString& program, const QStringList& args) {
+  QProcess p;
+  p.start(program, args);
+  p.closeWriteChannel();
+  EXPECT_TRUE(p.waitForFinished(60000)) << program.toStdString();
+  return p.readAllStandardOutput().toStdString();
+}
 
 class Papir : public ProgramWindow {
 protected:
@@ -21,6 +39,7 @@ protected:
     Otevri(Soubor("g.grf"));
     Zalozka(2);
   }
+  static QAction* Akce(QWidget* okno) { return okno->findChild<QAction*>(QStringLiteral("ActionTisk")); }
   static TFormPrubeh* Prubeh() {
     for (QWidget* w : QApplication::topLevelWidgets())
       if (auto* p = dynamic_cast<TFormPrubeh*>(w)) return p;
@@ -58,6 +77,89 @@ TEST_F(Papir, SaveDialogTypesGiveTheirSize) {
   QTest::mouseClick(Prubeh()->ButtonUlozObrazek, Qt::LeftButton);
   EXPECT_EQ(ObrazVMeritku(Zaznamnik().Vyklad().operace, Prubeh()->ImageKrok->Po(), 4, Prubeh()->ImageKrok->Prekryvy()),
             QImage(Soubor("krok.png")).convertToFormat(QImage::Format_RGB32));
+}
+
+// A page on a printer set to PDF: the picture is vectors (no raster image in the file), the
+// labels and the text under it can be read back, and it fills one page of the paper asked for.
+TEST_F(Papir, PrintedPageCarriesThePictureAsVectorsAndItsText) {
+  Klikni(Form1->Button6);
+  const struct {
+    const char* nazev;
+    TPrekryvy prekryvy;
+    QPageSize papir;
+    const char* velikost;
+    std::vector<const char*> texty;
+    std::vector<const char*> chybi;
+  } pripady[] = {
+      {"A4, lengths", {false, true}, QPageSize(QPageSize::A4), "pts (A4)", {"2.5", "7", "kostra ma delku"}, {}},
+      {"Letter, no labels", {}, QPageSize(QPageSize::Letter), "pts (letter)", {"kostra ma delku"}, {"2.5"}},
+  };
+  for (const auto& p : pripady) {
+    SCOPED_TRACE(p.nazev);
+    const QString pdf = Soubor("tisk.pdf");
+    QPrinter tiskarna(QPrinter::HighResolution);
+    tiskarna.setOutputFormat(QPrinter::PdfFormat);
+    tiskarna.setOutputFileName(pdf);
+    tiskarna.setPageSize(p.papir);
+    EXPECT_EQ(QString(), Vytiskni(tiskarna, StrankaPlatna(p.prekryvy, Form1->Memo1->toPlainText())));
+    const std::string info = Spust(QStringLiteral("pdfinfo"), {pdf});
+    EXPECT_TRUE(QString::fromStdString(info).contains(QRegularExpression("\nPages: +1\n"))) << info;
+    EXPECT_NE(std::string::npos, info.find(p.velikost)) << info;
+    const std::string text = Spust(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    for (const char* t : p.texty) EXPECT_NE(std::string::npos, text.find(t)) << t << " in " << text;
+    for (const char* t : p.chybi) EXPECT_EQ(std::string::npos, text.find(t)) << t << " in " << text;
+    const std::string obrazky = Spust(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
+    EXPECT_EQ(2, std::count(obrazky.begin(), obrazky.end(), '\n')) << obrazky;
+  }
+}
+
+// Ctrl+P prints the canvas with the output line, or in the step window the selected step with
+// its text, through the print dialog (answered here as a user printing to a PDF file); a
+// cancelled dialog prints nothing.
+TEST_F(Papir, PrintActionsPrintTheCanvasOrTheSelectedStep) {
+  Klikni(Form1->Button6);
+  Form1->findChild<QAction*>(QStringLiteral("ActionDelky"))->setChecked(true);
+  Form1->findChild<QAction*>(QStringLiteral("ActionPrubeh"))->trigger();
+  ASSERT_TRUE(Prubeh()->isVisible());
+  Prubeh()->CheckDelky->setChecked(false);
+  const QString vysledek = Form1->Memo1->toPlainText(), krok = Prubeh()->ListKroky->item(1)->text().trimmed();
+  const struct {
+    const char* nazev;
+    QWidget* okno;
+    bool tisknout;
+    std::vector<QString> texty, chybi;
+  } pripady[] = {
+      {"canvas", Form1, true, {vysledek, "2.5"}, {krok}},
+      {"step", Prubeh(), true, {krok}, {vysledek, "2.5"}},
+      {"cancelled", Form1, false, {}, {}},
+  };
+  Prubeh()->Vyber(1);
+  for (const auto& p : pripady) {
+    SCOPED_TRACE(p.nazev);
+    QAction* tisk = Akce(p.okno);
+    ASSERT_NE(nullptr, tisk);
+    EXPECT_EQ(QStringLiteral("Tisk…"), tisk->text());
+    EXPECT_EQ(QKeySequence(Qt::CTRL | Qt::Key_P), tisk->shortcut());
+    const QString pdf = Soubor(QStringLiteral("%1.pdf").arg(p.nazev));
+    bool dialog = false;
+    QTimer odpoved;
+    QObject::connect(&odpoved, &QTimer::timeout, [&] {
+      auto* d = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+      if (!d) return;
+      dialog = true;
+      if (!p.tisknout) return d->reject();
+      d->findChild<QLineEdit*>(QStringLiteral("filename"))->setText(pdf);
+      d->accept();
+    });
+    odpoved.start(10);
+    tisk->trigger();
+    EXPECT_TRUE(dialog);
+    EXPECT_EQ(p.tisknout, QFileInfo::exists(pdf));
+    if (!p.tisknout) continue;
+    const QString text = QString::fromStdString(Spust(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}));
+    for (const QString& t : p.texty) EXPECT_TRUE(text.contains(t)) << t.toStdString() << " in " << text.toStdString();
+    for (const QString& t : p.chybi) EXPECT_FALSE(text.contains(t)) << t.toStdString() << " in " << text.toStdString();
+  }
 }
 
 }  // namespace

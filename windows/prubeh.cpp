@@ -3,9 +3,11 @@
 // The step window reads the recording only; browsing it never touches Image1 or graf.
 #include "windows/prubeh.h"
 
+#include "classroom/Tisk.h"
 #include "drawing/PUVykresli.h"
 #include "platform/AtomickyZapis.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -191,6 +193,14 @@ TFormPrubeh::TFormPrubeh() : TForm("TFormPrubeh", "Průběh výkladu", 0, 0, 760
   QObject::connect(ButtonUlozObrazek, &QPushButton::clicked, this, [this] { ButtonUlozObrazekClick(); });
   QObject::connect(ButtonUlozText, &QPushButton::clicked, this, [this] { ButtonUlozTextClick(); });
   QObject::connect(ListKroky, &QListWidget::currentRowChanged, this, [this] { ZobrazVybrany(); });
+  ActionTisk = new QAction(QStringLiteral("Tisk…"), this);
+  ActionTisk->setObjectName(QStringLiteral("ActionTisk"));
+  ActionTisk->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+  ActionTisk->setShortcutContext(Qt::WindowShortcut);
+  addAction(ActionTisk);
+  ImageKrok->addAction(ActionTisk);
+  ImageKrok->setContextMenuPolicy(Qt::ActionsContextMenu);
+  QObject::connect(ActionTisk, &QAction::triggered, this, [this] { ActionTiskClick(); });
 
   auto* celaObrazovka = new QShortcut(QKeySequence(Qt::Key_F11), this);
   QObject::connect(celaObrazovka, &QShortcut::activated, this, [this] { isFullScreen() ? showNormal() : showFullScreen(); });
@@ -247,6 +257,7 @@ void TFormPrubeh::ZobrazVybrany() {
   ButtonPosledni->setEnabled(vybran && radek < ListKroky->count() - 1);
   ButtonUlozObrazek->setEnabled(vybran);
   ButtonUlozText->setEnabled(vybran);
+  ActionTisk->setEnabled(vybran);
 }
 
 void TFormPrubeh::Ukaz(QWidget* hlavni, const QRect& platno, int radek) {
@@ -308,4 +319,16 @@ void TFormPrubeh::ButtonUlozTextClick() {
   for (int i = 0; i < ListKroky->count(); ++i) text += ListKroky->item(i)->text().toUtf8() + '\n';
   if (const auto chyba = ZapisAtomicky(cesta, text))
     UkazChybuTridy(this, QStringLiteral("Text nelze uložit do souboru %1: %2").arg(cesta, chyba->duvod));
+}
+
+// The step as the window shows it, its edge standing out, with its text under it.
+void TFormPrubeh::ActionTiskClick() {
+  TStranka stranka;
+  stranka.operace = Zaznamnik().Vyklad().operace;
+  stranka.po = ImageKrok->Po();
+  stranka.zvyraznena = ImageKrok->Zvyraznena();
+  stranka.prekryvy = ImageKrok->Prekryvy();
+  stranka.text = LabelKrok->text();
+  const QString chyba = Tiskni(this, stranka);
+  if (!chyba.isEmpty()) UkazChybuTridy(this, chyba);
 }

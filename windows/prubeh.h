@@ -12,6 +12,7 @@
 
 #include <memory>
 
+class QAction;
 class QCheckBox;
 class QLabel;
 class QListWidget;
@@ -68,6 +69,7 @@ public:
   QPushButton* ButtonPosledni;
   QPushButton* ButtonUlozObrazek;
   QPushButton* ButtonUlozText;
+  QAction* ActionTisk;  // Ctrl+P and the picture's menu: the selected step on paper
 
   // The recording changed: the rows follow it. The selection stays where it was, or moves
   // to a new last row when it was on the last one (a run watched as it goes).
@@ -80,6 +82,7 @@ public:
 
   void ButtonUlozObrazekClick();
   void ButtonUlozTextClick();
+  void ActionTiskClick();
 
 protected:
   void hideEvent(QHideEvent* event) override;
