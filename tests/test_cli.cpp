@@ -155,4 +155,9 @@ TEST_F(CommandLine, PdfIsOneA4PageOfVectorsWithItsText) {
   // pdfimages lists a header of two lines and one line per embedded raster image.
   const Vysledek obrazky = Spust(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
   EXPECT_EQ(2, std::count(obrazky.out.begin(), obrazky.out.end(), '\n')) << obrazky.out;
+  const QString chybi = Soubor("chybi/k.pdf");
+  const Vysledek v = Trivex({"--export", chybi, cesta});
+  EXPECT_EQ(2, v.kod);
+  EXPECT_EQ(0u, v.err.find(("trivex: PDF nelze uložit do souboru " + chybi + ": ").toStdString())) << v.err;
+  EXPECT_FALSE(QFileInfo::exists(chybi));
 }
