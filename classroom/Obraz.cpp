@@ -17,6 +17,7 @@
 #include <QSvgGenerator>
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 #include <map>
 #include <optional>
@@ -54,7 +55,12 @@ TObsah Obsah(const std::vector<TOperace>& operace, std::size_t po) {
         obsah.tecky.push_back(Tecka(o.kresleni));
       if (o.u) obsah.vrcholy[o.u] = &o;
     } else if (o.kresleni.druh == TKresleni::Hrana && o.u && o.v) {
-      obsah.hrany[{o.u, o.v}] = &o;
+      // The last drawing between two vertices decides: a segment where the graph has no
+      // edge (the graph editor's white one) leaves no edge there to name.
+      if (UkazujeHranu(o))
+        obsah.hrany[{o.u, o.v}] = &o;
+      else
+        obsah.hrany.erase({o.u, o.v});
     }
   }
   return obsah;
@@ -94,7 +100,81 @@ std::optional<QRectF> Umisti(const std::vector<QPointF>& kandidati, QSizeF velik
   return std::nullopt;
 }
 
+struct TStitek {
+  QRectF misto;  // canvas pixels
+  QString text;
+  QColor barva;
+};
+
+// Beside the dot at (x, y), diagonally first, nearer before further.
+std::vector<QPointF> MistaCisla(double x, double y, QSizeF s) {
+  std::vector<QPointF> kandidati;
+  for (double d : {3.5, 7.5, 12.5})
+    for (const QPointF k : {QPointF(x + d, y - d - s.height()), QPointF(x + d, y + d), QPointF(x - d - s.width(), y - d - s.height()),
+                            QPointF(x - d - s.width(), y + d), QPointF(x - s.width() / 2, y - d - s.height()),
+                            QPointF(x - s.width() / 2, y + d)})
+      kandidati.push_back(k);
+  return kandidati;
+}
+
+// Along the edge from a to b from its middle outwards, the label's centre on the line; then
+// beside the middle, further and further off a short edge among crowded dots.
+std::vector<QPointF> MistaDelky(QPointF a, QPointF b, QSizeF s) {
+  std::vector<QPointF> kandidati;
+  for (double t : {0.5, 0.4, 0.6, 0.3, 0.7, 0.2, 0.8}) {
+    const QPointF m = a + (b - a) * t;
+    kandidati.emplace_back(m.x() - s.width() / 2, m.y() - s.height() / 2);
+  }
+  const double delka = std::hypot(b.x() - a.x(), b.y() - a.y());
+  const QPointF kolmo = delka > 0 ? QPointF(a.y() - b.y(), b.x() - a.x()) / delka : QPointF(0, 1);
+  for (double d : {10.0, -10.0, 16.0, -16.0, 24.0, -24.0}) {
+    const QPointF m = (a + b) / 2 + kolmo * d;
+    kandidati.emplace_back(m.x() - s.width() / 2, m.y() - s.height() / 2);
+  }
+  return kandidati;
+}
+
+// Every label of the picture in canvas pixels, the vertex numbers placed first: a number
+// names a dot, so a length gives way to it.
+std::vector<TStitek> RozmistiStitky(const TObsah& obsah, TPrekryvy prekryvy) {
+  const QFontMetricsF miry(Pismo(1.0));
+  const double okraj = 2.0;
+  const auto velikost = [&](const QString& text) {
+    return QSizeF(miry.horizontalAdvance(text) + 2 * okraj, miry.height());
+  };
+  std::vector<TStitek> stitky;
+  std::vector<QRectF> obsazeno, cisla;
+  const auto pridej = [&](const std::vector<QPointF>& kandidati, QSizeF s, const QString& text, QColor barva) {
+    const std::optional<QRectF> r = Umisti(kandidati, s, obsah.tecky, obsazeno, cisla);
+    if (!r) return;
+    stitky.push_back({*r, text, barva});
+    obsazeno.push_back(*r);
+  };
+  if (prekryvy.cisla) {
+    for (const auto& [cislo, o] : obsah.vrcholy) {
+      const QString text = QString::number(cislo);
+      const QSizeF s = velikost(text);
+      pridej(MistaCisla(o->kresleni.x1 + 0.5, o->kresleni.y1 + 0.5, s), s, text, QColor(0, 0, 0));
+    }
+  }
+  cisla = obsazeno;
+  if (prekryvy.delky) {
+    for (const auto& [konce, o] : obsah.hrany) {
+      const QString text = QString::fromStdString(FloatToStr(o->delka));
+      const QSizeF s = velikost(text);
+      const QPointF a = Stred(o->kresleni.x1, o->kresleni.y1), b = Stred(o->kresleni.x2, o->kresleni.y2);
+      if (!QRectF(0, 0, kSirkaPlatna, kVyskaPlatna).contains((a + b) / 2)) continue;  // not seen there
+      pridej(MistaDelky(a, b, s), s, text, QColor(0, 70, 160));
+    }
+  }
+  return stitky;
+}
+
 }  // namespace
+
+bool UkazujeHranu(const TOperace& o) {
+  return o.kresleni.druh == TKresleni::Hrana && o.u && o.v && o.delka != 0.0 && o.kresleni.barva != clWhite;
+}
 
 std::size_t PosledniHrana(const std::vector<TOperace>& operace, std::size_t po) {
   po = std::min(po, operace.size());
@@ -106,62 +186,7 @@ void KresliPopisky(QPainter& painter, const std::vector<TOperace>& operace, std:
                    TPrekryvy prekryvy) {
   if (!prekryvy.cisla && !prekryvy.delky) return;
   const TObsah obsah = Obsah(operace, po);
-  const QFont pismo = Pismo(1.0);
-  const QFontMetricsF miry(pismo);
-  const double okraj = 2.0;
-  const auto velikost = [&](const QString& text) {
-    return QSizeF(miry.horizontalAdvance(text) + 2 * okraj, miry.height());
-  };
-
-  struct TStitek {
-    QRectF misto;  // canvas pixels
-    QString text;
-    QColor barva;
-  };
-  std::vector<TStitek> stitky;
-  std::vector<QRectF> obsazeno, cisla;
-  const auto pridej = [&](const std::optional<QRectF>& r, const QString& text, QColor barva) {
-    if (!r) return;
-    stitky.push_back({*r, text, barva});
-    obsazeno.push_back(*r);
-  };
-  if (prekryvy.cisla) {
-    for (const auto& [cislo, o] : obsah.vrcholy) {
-      const QString text = QString::number(cislo);
-      const QSizeF s = velikost(text);
-      const double x = o->kresleni.x1 + 0.5, y = o->kresleni.y1 + 0.5;
-      std::vector<QPointF> kandidati;
-      for (double d : {3.5, 7.5, 12.5})
-        for (const QPointF k : {QPointF(x + d, y - d - s.height()), QPointF(x + d, y + d), QPointF(x - d - s.width(), y - d - s.height()),
-                                QPointF(x - d - s.width(), y + d), QPointF(x - s.width() / 2, y - d - s.height()),
-                                QPointF(x - s.width() / 2, y + d)})
-          kandidati.push_back(k);
-      pridej(Umisti(kandidati, s, obsah.tecky, obsazeno, cisla), text, QColor(0, 0, 0));
-    }
-  }
-  cisla = obsazeno;
-  if (prekryvy.delky) {
-    for (const auto& [konce, o] : obsah.hrany) {
-      const QString text = QString::fromStdString(FloatToStr(o->delka));
-      const QSizeF s = velikost(text);
-      const QPointF a = Stred(o->kresleni.x1, o->kresleni.y1), b = Stred(o->kresleni.x2, o->kresleni.y2);
-      if (!QRectF(0, 0, kSirkaPlatna, kVyskaPlatna).contains((a + b) / 2)) continue;  // not seen there
-      std::vector<QPointF> kandidati;
-      // Along the edge from its middle outwards, the label's centre on the line; then
-      // beside the middle, further and further off a short edge among crowded dots.
-      for (double t : {0.5, 0.4, 0.6, 0.3, 0.7, 0.2, 0.8}) {
-        const QPointF m = a + (b - a) * t;
-        kandidati.emplace_back(m.x() - s.width() / 2, m.y() - s.height() / 2);
-      }
-      const double delka = std::hypot(b.x() - a.x(), b.y() - a.y());
-      const QPointF kolmo = delka > 0 ? QPointF(a.y() - b.y(), b.x() - a.x()) / delka : QPointF(0, 1);
-      for (double d : {10.0, -10.0, 16.0, -16.0, 24.0, -24.0}) {
-        const QPointF m = (a + b) / 2 + kolmo * d;
-        kandidati.emplace_back(m.x() - s.width() / 2, m.y() - s.height() / 2);
-      }
-      pridej(Umisti(kandidati, s, obsah.tecky, obsazeno, cisla), text, QColor(0, 70, 160));
-    }
-  }
+  const std::vector<TStitek> stitky = RozmistiStitky(obsah, prekryvy);
 
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing, true);
@@ -193,6 +218,16 @@ QImage RastrovyObraz(const std::vector<TOperace>& operace, std::size_t po, TPrek
     QPainter painter(&obraz);
     KresliPopisky(painter, operace, po, 1.0, prekryvy);
   }
+  return obraz;
+}
+
+QImage ObrazVMeritku(const std::vector<TOperace>& operace, std::size_t po, int meritko, TPrekryvy prekryvy) {
+  assert(meritko >= 1 && meritko <= kNejvetsiMeritko);
+  if (meritko == 1) return RastrovyObraz(operace, po, prekryvy);
+  // Nothing stands out, as on the canvas: the picture at 1 and at any size tell the same.
+  QImage obraz(kSirkaPlatna * meritko, kVyskaPlatna * meritko, QImage::Format_RGB32);
+  QPainter painter(&obraz);
+  KresliVektorove(painter, operace, po, meritko, kNic, prekryvy);
   return obraz;
 }
 
@@ -247,7 +282,7 @@ void KresliVektorove(QPainter& painter, const std::vector<TOperace>& operace, st
 }
 
 QString UlozObraz(const QString& cesta, const std::vector<TOperace>& operace, std::size_t po, std::size_t zvyraznena,
-                  TPrekryvy prekryvy) {
+                  TPrekryvy prekryvy, int meritko) {
   const QString pripona = QFileInfo(cesta).suffix().toLower();
   if (pripona != QLatin1String("png") && pripona != QLatin1String("svg"))
     return QStringLiteral("Obrázek nelze uložit do souboru %1: typ obrázku se určuje příponou .png nebo .svg.")
@@ -256,7 +291,7 @@ QString UlozObraz(const QString& cesta, const std::vector<TOperace>& operace, st
   QBuffer buffer(&data);
   buffer.open(QIODevice::WriteOnly);
   if (pripona == QLatin1String("png")) {
-    if (!RastrovyObraz(operace, po, prekryvy).save(&buffer, "PNG"))
+    if (!ObrazVMeritku(operace, po, meritko, prekryvy).save(&buffer, "PNG"))
       return QStringLiteral("Obrázek nelze uložit do souboru %1: PNG se nepodařilo vytvořit.").arg(cesta);
   } else {
     QSvgGenerator svg;
@@ -282,9 +317,9 @@ QImage ObrazPlatna(TPrekryvy prekryvy) {
   return RastrovyObraz(obraz, obraz.size(), prekryvy);
 }
 
-QString UlozObrazPlatna(const QString& cesta, TPrekryvy prekryvy) {
+QString UlozObrazPlatna(const QString& cesta, TPrekryvy prekryvy, int meritko) {
   const std::vector<TOperace>& obraz = Zaznamnik().Obraz();
-  return UlozObraz(cesta, obraz, obraz.size(), kNic, prekryvy);
+  return UlozObraz(cesta, obraz, obraz.size(), kNic, prekryvy, meritko);
 }
 
 std::vector<TNakreslenaHrana> NakresleneHrany() {

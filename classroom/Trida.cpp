@@ -7,6 +7,7 @@
 
 #include "algorithms/UPocty.h"
 #include "classroom/Obraz.h"
+#include "classroom/Tisk.h"
 #include "model/UGraf.h"
 #include "platform/Dialogs.h"
 #include "platform/SysUtils.h"
@@ -67,6 +68,7 @@ private:
   QRect PlatnoNaObrazovce() const;
   void UkazPrubeh(int radek);
   void UlozObrazek();
+  void Tiskni();
   void UmistiBox(QWidget* box) const;
 
   TForm1* okno;
@@ -79,6 +81,7 @@ private:
   QAction* kopiruj = nullptr;
   QAction* cviceni = nullptr;
   QAction* napoveda = nullptr;
+  QAction* tisk = nullptr;
   QMenu* menu;
   std::unique_ptr<TFormPrubeh> okenkoPrubehu;
   std::unique_ptr<TFormCviceni> okenkoCviceni = std::make_unique<TFormCviceni>();
@@ -96,6 +99,7 @@ TTrida::TTrida(TForm1* o)
       {bezZprav, "ActionBezZprav", "Výklad bez oken se zprávami", QKeySequence(), "Trida/BezZprav"},
       {uloz, "ActionUlozObrazek", "Uložit obrázek…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), nullptr},
       {kopiruj, "ActionKopirujObrazek", "Kopírovat obrázek", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), nullptr},
+      {tisk, "ActionTisk", "Tisk…", QKeySequence(Qt::CTRL | Qt::Key_P), nullptr},
       {napoveda, "ActionNapovedaTridy", "Nápověda k výuce", QKeySequence(Qt::Key_F1), nullptr},
   };
   const auto nastaveni = NastaveniTridy();
@@ -106,7 +110,7 @@ TTrida::TTrida(TForm1* o)
     v.akce->setShortcutContext(Qt::WindowShortcut);
     okno->addAction(v.akce);
     menu->addAction(v.akce);
-    if (v.akce == cviceni || v.akce == bezZprav || v.akce == kopiruj) menu->addSeparator();
+    if (v.akce == cviceni || v.akce == bezZprav || v.akce == tisk) menu->addSeparator();
     if (!v.klic) continue;
     v.akce->setCheckable(true);
     v.akce->setChecked(nastaveni->value(QString::fromLatin1(v.klic), false).toBool());
@@ -125,6 +129,7 @@ TTrida::TTrida(TForm1* o)
     if (!okenkoNapovedy) okenkoNapovedy = std::make_unique<TFormNapovedaTridy>();
     okenkoNapovedy->Show();
   });
+  connect(tisk, &QAction::triggered, this, [this] { Tiskni(); });
 
   // The right button, the menu key and Shift+F10 open the same menu.
   okno->Image1->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -183,9 +188,15 @@ void TTrida::UkazPrubeh(int radek) {
 }
 
 void TTrida::UlozObrazek() {
-  const QString cesta = VyberSouborObrazku(okno, QStringLiteral("Uložit obrázek plátna"));
-  if (cesta.isEmpty()) return;
-  const QString chyba = UlozObrazPlatna(cesta, Prekryvy());
+  const TVolbaObrazku volba = VyberSouborObrazku(okno, QStringLiteral("Uložit obrázek plátna"));
+  if (volba.cesta.isEmpty()) return;
+  const QString chyba = UlozObrazPlatna(volba.cesta, Prekryvy(), volba.meritko);
+  if (!chyba.isEmpty()) UkazChybuTridy(okno, chyba);
+}
+
+// The canvas as shown, with the output line under it: the result the class arrived at.
+void TTrida::Tiskni() {
+  const QString chyba = ::Tiskni(okno, StrankaPlatna(Prekryvy(), okno->Memo1->toPlainText()));
   if (!chyba.isEmpty()) UkazChybuTridy(okno, chyba);
 }
 
@@ -255,7 +266,7 @@ QString PopisMista(const std::vector<TOperace>& obraz, QPoint bod) {
   }
   nejmene = kDosahHrany;
   for (const TOperace& o : obraz) {
-    if (o.kresleni.druh != TKresleni::Hrana || !o.u || !o.v) continue;
+    if (!UkazujeHranu(o)) continue;
     const double d = VzdalenostOdUsecky(p, QPointF(o.kresleni.x1 + 0.5, o.kresleni.y1 + 0.5),
                                         QPointF(o.kresleni.x2 + 0.5, o.kresleni.y2 + 0.5));
     if (d <= nejmene) nejmene = d, nejblizsi = &o;

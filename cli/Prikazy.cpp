@@ -9,6 +9,7 @@
 #include "Trivex.h"
 #include "classroom/Obraz.h"
 #include "classroom/Zaznam.h"
+#include "classroom/Tisk.h"
 #include "cli/Volby.h"
 #include "cviceni/Priklady.h"
 #include "drawing/PUVykresli.h"
@@ -73,7 +74,9 @@ QString Export(const TVolby& volby) {
     for (const TNakreslenaHrana& h : NakresleneHrany()) barvy[{h.u, h.v}] = h.barva;
     return ZapisSoubor(volby.cil, TikZ(barvy));
   }
-  return UlozObrazPlatna(volby.cil, TPrekryvy{volby.cisla, volby.delky});
+  const TPrekryvy prekryvy{volby.cisla, volby.delky};
+  if (pripona == QLatin1String("pdf")) return UlozPdf(volby.cil, StrankaPlatna(prekryvy, Form1->Memo1->toPlainText()));
+  return UlozObrazPlatna(volby.cil, prekryvy, volby.meritko);
 }
 
 // The offscreen platform reports what it cannot do for windows nobody sees; such notes

@@ -5,6 +5,7 @@
 #include "cli/Volby.h"
 
 #include "cviceni/Priklady.h"
+#include "classroom/Obraz.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -32,6 +33,8 @@ const TVolba kVolby[] = {
      "instead of SOUBOR the generated example N (1 to 999999), or the range A-B with --export SLOZKA/"},
     {{"vrcholu"}, "V", "pocet vrcholu prikladu, 4 az 10 (vychozi 7)",
      "the number of the example's vertices, 4 to 10 (default 7)"},
+    {{"meritko"}, "N", "obrazek .png N-krat vetsi nez platno (1 az 8)",
+     "a .png picture N times the size of the canvas (1 to 8)"},
     {{"import"}, "ZDROJ", "precte graf ze ZDROJ (.graphml, .dot, .txt) a zapise CIL.grf",
      "read a graph from ZDROJ (.graphml, .dot, .txt) and write CIL.grf"},
 };
@@ -61,8 +64,9 @@ const struct {
 };
 
 const char* const kGraf[] = {"grf"};
-const char* const kObrazky[] = {"png", "svg", "tex"};
-const char* const kExporty[] = {"grf", "graphml", "dot", "txt", "png", "svg", "tex"};
+const char* const kObrazky[] = {"png", "svg", "tex", "pdf"};
+const char* const kExporty[] = {"grf", "graphml", "dot", "txt", "png", "svg", "tex", "pdf"};
+const char* const kRastry[] = {"png"};
 
 template <std::size_t N>
 bool MaPriponu(const QString& cesta, const char* const (&pripony)[N]) {
@@ -170,9 +174,19 @@ TVolby RozeberVolby(const QStringList& args) {
   volby.cisla = parser.isSet(QStringLiteral("cisla"));
   volby.delky = parser.isSet(QStringLiteral("delky"));
   const bool beh = parser.isSet(QStringLiteral("run")) || parser.isSet(QStringLiteral("export"));
+  const bool meritko = parser.isSet(QStringLiteral("meritko"));
+  if (meritko) {
+    bool cislo = false;
+    volby.meritko = parser.value(QStringLiteral("meritko")).toInt(&cislo);
+    if (!cislo || volby.meritko < 1 || volby.meritko > kNejvetsiMeritko)
+      return Odmitni(QStringLiteral("--meritko chce cele cislo od 1 do %1, ne '%2'")
+                         .arg(kNejvetsiMeritko)
+                         .arg(parser.value(QStringLiteral("meritko"))));
+  }
 
   if (parser.isSet(QStringLiteral("import"))) {
-    if (beh || volby.cisla || volby.delky || parser.isSet(QStringLiteral("priklad")) || parser.isSet(QStringLiteral("vrcholu")))
+    if (beh || volby.cisla || volby.delky || meritko || parser.isSet(QStringLiteral("priklad")) ||
+        parser.isSet(QStringLiteral("vrcholu")))
       return Odmitni(QStringLiteral("--import nelze spojit s jinymi volbami"));
     if (zbytek.isEmpty()) return Odmitni(QStringLiteral("chybi CIL.grf"));
     if (zbytek.size() > 1) return Odmitni(QStringLiteral("prebyvajici argument '%1'").arg(zbytek.at(1)));
@@ -186,6 +200,7 @@ TVolby RozeberVolby(const QStringList& args) {
   if (parser.isSet(QStringLiteral("vrcholu"))) return Odmitni(QStringLiteral("--vrcholu patri k --priklad"));
   if (!beh) {
     if (volby.cisla || volby.delky) return Odmitni(QStringLiteral("--cisla a --delky patri k --export"));
+    if (meritko) return Odmitni(QStringLiteral("--meritko patri k --export"));
     return volby;  // the window, with the arguments as they came
   }
   if (parser.isSet(QStringLiteral("run")) && !NajdiPrikaz(volby.prikaz))
@@ -194,6 +209,7 @@ TVolby RozeberVolby(const QStringList& args) {
     return Odmitni(QStringLiteral("neznamy druh souboru '%1'").arg(volby.cil));
   if ((volby.cisla || volby.delky) && !MaPriponu(volby.cil, kObrazky))
     return Odmitni(QStringLiteral("--cisla a --delky patri k obrazku .png, .svg nebo .tex"));
+  if (meritko && !MaPriponu(volby.cil, kRastry)) return Odmitni(QStringLiteral("--meritko patri k obrazku .png"));
   if (zbytek.isEmpty()) return Odmitni(QStringLiteral("chybi SOUBOR"));
   if (zbytek.size() > 1) return Odmitni(QStringLiteral("prebyvajici argument '%1'").arg(zbytek.at(1)));
   volby.rezim = TVolby::Beh;
@@ -204,10 +220,10 @@ TVolby RozeberVolby(const QStringList& args) {
 QString Pouziti() {
   return QStringLiteral(
       "Usage: trivex [SOUBOR]\n"
-      "  or:  trivex --run PRIKAZ SOUBOR [--export CIL [--cisla] [--delky]]\n"
-      "  or:  trivex --export CIL [--cisla] [--delky] SOUBOR\n"
+      "  or:  trivex --run PRIKAZ SOUBOR [--export CIL [--cisla] [--delky] [--meritko N]]\n"
+      "  or:  trivex --export CIL [--cisla] [--delky] [--meritko N] SOUBOR\n"
       "  or:  trivex --import ZDROJ CIL.grf\n"
-      "  or:  trivex --priklad N [--vrcholu V] [--run PRIKAZ] [--export CIL [--cisla] [--delky]]\n"
+      "  or:  trivex --priklad N [--vrcholu V] [--run PRIKAZ] [--export CIL [--cisla] [--delky] [--meritko N]]\n"
       "  or:  trivex --priklad A-B [--vrcholu V] --export SLOZKA/\n");
 }
 
@@ -238,6 +254,8 @@ QString Napoveda() {
       "  .tex                  obrazek TikZ / a standalone TikZ picture\n"
       "  .txt                  seznam hran 'u v delka' / edge list\n"
       "  .png, .svg            platno 569 x 361 / the canvas\n"
+      "  .pdf                  platno a radek vysledku na strance A4 / the canvas and the\n"
+      "                        result line on an A4 page\n"
       "--import cte .graphml, .dot a .txt, nejvyse 15 vrcholu; bez poloh je rozmisti Graphviz.\n"
       "--import reads .graphml, .dot and .txt, at most 15 vertices; Graphviz lays out a\n"
       "graph that comes without positions.\n\n"

@@ -30,6 +30,7 @@ struct TVolby {
   int prikladDo = 0;
   int vrcholu = 0;    // --vrcholu
   bool sada = false;  // --export names a folder: every example as a worksheet set
+  int meritko = 1;  // --meritko: a PNG this many times the canvas
   QString chyba;    // why the arguments were refused (rezim Chyba)
 };
 

@@ -14,6 +14,7 @@ packages+=(qt6-translations-l10n)  # Qt's own dialogs and buttons in Czech
 if [ "$purpose" = test ]; then
   packages+=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev dpkg-dev file desktop-file-utils)
   packages+=(graphviz python3-networkx help2man)  # command-line tests: dot, networkx, the manual page
+  packages+=(poppler-utils)  # the printing tests read the PDF pages back: pdfinfo, pdftotext, pdfimages
   packages+=(fonts-noto-mono)  # a fixed font that fontconfig calls "dual" spaced, as on most desktops
   packages+=(lintian appstream)  # scripts/check-package.sh
   packages+=(g++-mingw-w64-x86-64-posix wine64)  # scripts/check-windows.sh

@@ -8,6 +8,10 @@
 #include "platform/Cp1250.h"
 
 #include <QImage>
+#include <QRegularExpression>
+
+#include <algorithm>
+
 
 class CommandLine : public SGrafy {};
 
@@ -100,4 +104,60 @@ TEST_F(CommandLine, ManualPageIsTheOneMadeFromTheHelp) {
   ASSERT_EQ(0, v.kod) << v.err;
   EXPECT_EQ(ReadBytes(TRIVEX_ZDROJE "/packaging/trivex.1"), ReadBytes(stranka))
       << "run scripts/make-manpage.sh after changing the help";
+}
+
+// A larger PNG is the window's picture at that size; --meritko outside 1 to 8 or with another
+// kind of file is refused and writes nothing.
+TEST_F(CommandLine, ScaledPicturesForPaper) {
+  const QString cesta = soubory[1].second;
+  ASSERT_EQ(0, Trivex({"--run", "kostra", cesta, "--export", Soubor("k.png"), "--meritko", "3", "--delky"}).kod);
+  EXPECT_EQ(QSize(1707, 1083), QImage(Soubor("k.png")).size());
+  Otevri(cesta);
+  Zalozka(1);
+  Klikni(Form1->Button7);
+  EXPECT_EQ(ObrazVMeritku(Zaznamnik().Obraz(), Zaznamnik().Obraz().size(), 3, {false, true}),
+            QImage(Soubor("k.png")).convertToFormat(QImage::Format_RGB32));
+
+  const auto proc = [](const std::string& duvod) { return "trivex: " + duvod + "\nUsage: trivex [SOUBOR]\n"; };
+  const struct { const char* nazev; QStringList args; std::string err; } odmitnute[] = {
+      {"zero", {"--export", "m.png", "--meritko", "0", "g.grf"}, proc("--meritko chce cele cislo od 1 do 8, ne '0'")},
+      {"nine", {"--export", "m.png", "--meritko", "9", "g.grf"}, proc("--meritko chce cele cislo od 1 do 8, ne '9'")},
+      {"not a number", {"--export", "m.png", "--meritko", "2x", "g.grf"}, proc("--meritko chce cele cislo od 1 do 8, ne '2x'")},
+      {"a vector picture", {"--export", "m.svg", "--meritko", "2", "g.grf"}, proc("--meritko patri k obrazku .png")},
+      {"without --export", {"--meritko", "2", "g.grf"}, proc("--meritko patri k --export")},
+      {"with --import", {"--import", "g.txt", "m.grf", "--meritko", "2"}, proc("--import nelze spojit s jinymi volbami")},
+  };
+  const QStringList predtim = QDir(dir.path()).entryList(QDir::Files);
+  for (const auto& o : odmitnute) {
+    const Vysledek v = Trivex(o.args);
+    EXPECT_EQ(1, v.kod) << o.nazev;
+    EXPECT_EQ(o.err, v.err.substr(0, o.err.size())) << o.nazev;
+  }
+  EXPECT_EQ(predtim, QDir(dir.path()).entryList(QDir::Files));
+}
+
+// A PDF is one A4 page of the canvas drawn as vectors (no raster image in it), with the labels
+// asked for and the result line as text a reader can copy.
+TEST_F(CommandLine, PdfIsOneA4PageOfVectorsWithItsText) {
+  const QString cesta = soubory[1].second;
+  const QString pdf = Soubor("k.pdf");
+  ASSERT_EQ(0, Trivex({"--run", "kostra", cesta, "--export", pdf, "--cisla", "--delky"}).kod);
+  Otevri(cesta);
+  Zalozka(1);
+  Klikni(Form1->Button7);
+  const Vysledek info = Spust(QStringLiteral("pdfinfo"), {pdf});
+  EXPECT_TRUE(QString::fromStdString(info.out).contains(QRegularExpression("\nPages: +1\n"))) << info.out;
+  EXPECT_NE(std::string::npos, info.out.find(" pts (A4)\n")) << info.out;
+  const std::string text = Spust(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).out;
+  EXPECT_NE(std::string::npos, text.find(Cp1250ToUtf8(Form1->Memo1->GetText()))) << text;
+  for (const char* stitek : {"1", "2", "3", "4", "5", "-1.5", "0.25", "1E-6"})
+    EXPECT_NE(std::string::npos, text.find(stitek)) << stitek << " in " << text;
+  // pdfimages lists a header of two lines and one line per embedded raster image.
+  const Vysledek obrazky = Spust(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
+  EXPECT_EQ(2, std::count(obrazky.out.begin(), obrazky.out.end(), '\n')) << obrazky.out;
+  const QString chybi = Soubor("chybi/k.pdf");
+  const Vysledek v = Trivex({"--export", chybi, cesta});
+  EXPECT_EQ(2, v.kod);
+  EXPECT_EQ(0u, v.err.find(("trivex: PDF nelze uložit do souboru " + chybi + ": ").toStdString())) << v.err;
+  EXPECT_FALSE(QFileInfo::exists(chybi));
 }

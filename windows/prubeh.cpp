@@ -3,10 +3,12 @@
 // The step window reads the recording only; browsing it never touches Image1 or graf.
 #include "windows/prubeh.h"
 
+#include "classroom/Tisk.h"
 #include "drawing/PUVykresli.h"
 #include "platform/AtomickyZapis.h"
 #include "platform/Obrazovka.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -41,21 +43,37 @@ std::unique_ptr<QSettings> NastaveniTridy() {
   return std::make_unique<QSettings>(QStringLiteral("Trivex"), QStringLiteral("Trivex"));
 }
 
-QString VyberSouborObrazku(QWidget* okno, const QString& titulek) {
+TVolbaObrazku VyberSouborObrazku(QWidget* okno, const QString& titulek) {
+  // The larger PNGs are for paper and slides; the first type is the canvas as it was.
+  const struct {
+    const char* nazev;
+    const char* pripona;
+    int meritko;
+  } typy[] = {
+      {"Obrázek PNG (*.png)", "png", 1},
+      {"Obrázek PNG, dvakrát větší (*.png)", "png", 2},
+      {"Obrázek PNG, čtyřikrát větší (*.png)", "png", 4},
+      {"Vektorový obrázek SVG (*.svg)", "svg", 1},
+  };
   QFileDialog dialog(okno, titulek);
   NastavUlozeni(dialog);
-  const QString png = QStringLiteral("Obrázek PNG (*.png)"), svg = QStringLiteral("Vektorový obrázek SVG (*.svg)");
-  dialog.setNameFilters({png, svg});
+  QStringList nazvy;
+  for (const auto& t : typy) nazvy << QString::fromUtf8(t.nazev);
+  dialog.setNameFilters(nazvy);
   dialog.setDefaultSuffix(QStringLiteral("png"));
-  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filtr) {
-    dialog.setDefaultSuffix(filtr == svg ? QStringLiteral("svg") : QStringLiteral("png"));
-  });
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+  const auto typ = [&](const QString& nazev) {
+    const auto i = nazvy.indexOf(nazev);
+    return typy[i < 0 ? 0 : i];
+  };
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                   [&](const QString& filtr) { dialog.setDefaultSuffix(QString::fromLatin1(typ(filtr).pripona)); });
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  const auto zvoleny = typ(dialog.selectedNameFilter());
   QString cesta = dialog.selectedFiles().first();
   const QString pripona = QFileInfo(cesta).suffix().toLower();
   if (pripona != QLatin1String("png") && pripona != QLatin1String("svg"))
-    cesta += dialog.selectedNameFilter() == svg ? QStringLiteral(".svg") : QStringLiteral(".png");
-  return cesta;
+    cesta += QLatin1Char('.') + QString::fromLatin1(zvoleny.pripona);
+  return {cesta, zvoleny.meritko};
 }
 
 void UkazChybuTridy(QWidget* okno, const QString& text) {
@@ -157,6 +175,14 @@ TFormPrubeh::TFormPrubeh() : TForm("TFormPrubeh", "Průběh výkladu", 0, 0, 760
   QObject::connect(ButtonUlozObrazek, &QPushButton::clicked, this, [this] { ButtonUlozObrazekClick(); });
   QObject::connect(ButtonUlozText, &QPushButton::clicked, this, [this] { ButtonUlozTextClick(); });
   QObject::connect(ListKroky, &QListWidget::currentRowChanged, this, [this] { ZobrazVybrany(); });
+  ActionTisk = new QAction(QStringLiteral("Tisk…"), this);
+  ActionTisk->setObjectName(QStringLiteral("ActionTisk"));
+  ActionTisk->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+  ActionTisk->setShortcutContext(Qt::WindowShortcut);
+  addAction(ActionTisk);
+  ImageKrok->addAction(ActionTisk);
+  ImageKrok->setContextMenuPolicy(Qt::ActionsContextMenu);
+  QObject::connect(ActionTisk, &QAction::triggered, this, [this] { ActionTiskClick(); });
 
   auto* celaObrazovka = new QShortcut(QKeySequence(Qt::Key_F11), this);
   QObject::connect(celaObrazovka, &QShortcut::activated, this, [this] { isFullScreen() ? showNormal() : showFullScreen(); });
@@ -214,6 +240,7 @@ void TFormPrubeh::ZobrazVybrany() {
   ButtonUlozObrazek->setEnabled(vybran);
   ButtonUlozText->setEnabled(vybran);
   ZobrazVyuku(radek);
+  ActionTisk->setEnabled(vybran);
 }
 
 void TFormPrubeh::Ukaz(QWidget* hlavni, const QRect& platno, int radek) {
@@ -258,10 +285,10 @@ void TFormPrubeh::UlozUmisteni() {
 }
 
 void TFormPrubeh::ButtonUlozObrazekClick() {
-  const QString cesta = VyberSouborObrazku(this, QStringLiteral("Uložit obrázek kroku"));
-  if (cesta.isEmpty()) return;
-  const QString chyba = UlozObraz(cesta, Zaznamnik().Vyklad().operace, ImageKrok->Po(), ImageKrok->Zvyraznena(),
-                                  ImageKrok->Prekryvy());
+  const TVolbaObrazku volba = VyberSouborObrazku(this, QStringLiteral("Uložit obrázek kroku"));
+  if (volba.cesta.isEmpty()) return;
+  const QString chyba = UlozObraz(volba.cesta, Zaznamnik().Vyklad().operace, ImageKrok->Po(), ImageKrok->Zvyraznena(),
+                                  ImageKrok->Prekryvy(), volba.meritko);
   if (!chyba.isEmpty()) UkazChybuTridy(this, chyba);
 }
 
@@ -276,4 +303,16 @@ void TFormPrubeh::ButtonUlozTextClick() {
   for (int i = 0; i < ListKroky->count(); ++i) text += ListKroky->item(i)->text().toUtf8() + '\n';
   if (const auto chyba = ZapisAtomicky(cesta, text))
     UkazChybuTridy(this, QStringLiteral("Text nelze uložit do souboru %1: %2").arg(cesta, chyba->duvod));
+}
+
+// The step as the window shows it, its edge standing out, with its text under it.
+void TFormPrubeh::ActionTiskClick() {
+  TStranka stranka;
+  stranka.operace = Zaznamnik().Vyklad().operace;
+  stranka.po = ImageKrok->Po();
+  stranka.zvyraznena = ImageKrok->Zvyraznena();
+  stranka.prekryvy = ImageKrok->Prekryvy();
+  stranka.text = LabelKrok->text();
+  const QString chyba = Tiskni(this, stranka);
+  if (!chyba.isEmpty()) UkazChybuTridy(this, chyba);
 }

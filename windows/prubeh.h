@@ -13,6 +13,7 @@
 #include <memory>
 
 class QBoxLayout;
+class QAction;
 class QCheckBox;
 class QDoubleSpinBox;
 class QLabel;
@@ -24,8 +25,13 @@ class TPrehravani;
 // The classroom's settings: organisation and application "Trivex".
 std::unique_ptr<QSettings> NastaveniTridy();
 // A file name for a picture from the save dialog, with ".png" or ".svg" by the chosen type
-// when the name has neither; empty when the user cancels.
-QString VyberSouborObrazku(QWidget* okno, const QString& titulek);
+// when the name has neither (empty when the user cancels), and the size the chosen type
+// asks for: 1, 2 or 4 times the canvas.
+struct TVolbaObrazku {
+  QString cesta;
+  int meritko = 1;
+};
+TVolbaObrazku VyberSouborObrazku(QWidget* okno, const QString& titulek);
 // A classroom error: a box of its own, never part of a narration nor hidden by the
 // no-boxes mode.
 void UkazChybuTridy(QWidget* okno, const QString& text);
@@ -70,6 +76,7 @@ public:
   QCheckBox* CheckPostupne;  // rows after the selected one hidden, so the answer is not given away
   QPushButton* ButtonPrehraj;
   QDoubleSpinBox* SpinRychlost;  // seconds per step while playing
+  QAction* ActionTisk;  // Ctrl+P and the picture's menu: the selected step on paper
 
   // The recording changed: the rows follow it. The selection stays where it was, or moves
   // to a new last row when it was on the last one (a run watched as it goes).
@@ -82,6 +89,7 @@ public:
 
   void ButtonUlozObrazekClick();
   void ButtonUlozTextClick();
+  void ActionTiskClick();
 
 protected:
   void hideEvent(QHideEvent* event) override;

@@ -25,6 +25,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 ModalAnswerer::ModalAnswerer() {
   QObject::connect(&timer, &QTimer::timeout, [this] {
     QWidget* modal = QApplication::activeModalWidget();
@@ -36,6 +38,7 @@ ModalAnswerer::ModalAnswerer() {
       const std::optional<QString> answer = planned.empty() ? std::nullopt : planned.front();
       if (!planned.empty()) planned.pop_front();
       if (!answer) return dialog->reject();
+      if (plannedType) dialog->selectNameFilter(*std::exchange(plannedType, std::nullopt));
       // The name box has the focus, so selectFile leaves it alone: the name is typed there.
       dialog->selectFile(*answer);
       if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))

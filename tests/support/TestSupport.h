@@ -21,10 +21,13 @@ class QWidget;
 struct ModalAnswerer {
   ModalAnswerer();
   void ChooseFile(const QString& path) { planned.push_back(path); }
+  // The next file dialog answered also gets this file type chosen before its name is typed.
+  void ChooseFile(const QString& path, const QString& type) { planned.push_back(path); plannedType = type; }
   void CancelFile() { planned.push_back(std::nullopt); }
   std::vector<std::string> messages;  // Windows-1250, in order
   std::vector<QString> dialogTitles;
   std::deque<std::optional<QString>> planned;
+  std::optional<QString> plannedType;
   QTimer timer;
 };
 
