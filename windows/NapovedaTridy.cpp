@@ -76,7 +76,7 @@ const TOddilNapovedy kNapoveda[] = {
          {"tažení vrcholu", "Přesune vrchol."},
          {"Shift + tažení z vrcholu na vrchol", "Nová hrana; program se zeptá na její délku."},
          {"dvojklik na hranu", "Změna délky hrany; délka 0 hranu odebere."},
-         {"Delete", "Smaže vrchol nebo hranu pod myší (vyšší vrcholy se přečíslují)."},
+         {"Delete · Smazat", "Smaže vrchol nebo hranu pod myší (vyšší vrcholy se přečíslují); v nabídce plátna otevřené nad vrcholem či hranou je to položka Smazat."},
          {"Ctrl+Z · Zpět", "Vrátí poslední změnu grafu, ať přišla odkudkoli."},
          {"Ctrl+Shift+Z, Ctrl+Y · Znovu", "Znovu provede vrácenou změnu."},
          {"Obnovit neuložený graf…",
