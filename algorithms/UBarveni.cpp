@@ -33,6 +33,7 @@ void ObarviVrcholy() {
 }
 
 void ObarviGraf(char rezim) {
+  const TDavkaZmen davka(graf);
   const int n = graf.GetPocet();
   graf.SetBarev(1);
   for (int k = 1; k <= n; ++k) graf.SetBarva(std::uint8_t(k), 1);

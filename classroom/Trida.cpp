@@ -26,6 +26,7 @@
 
 #include <cmath>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -66,6 +67,7 @@ private:
   void UkazPrubeh(int radek);
   void UlozObrazek();
   void UmistiBox(QWidget* box) const;
+  void GrafSeZmenil(TZmenaGrafu druh);
 
   TForm1* okno;
   TImage* image1;  // the main window's canvas control
@@ -77,6 +79,10 @@ private:
   QAction* kopiruj = nullptr;
   QMenu* menu;
   std::unique_ptr<TFormPrubeh> okenkoPrubehu;
+  // The graph as the last replacement left it: a replacement by an equal graph (the same
+  // file opened again, edited or not since) keeps the narration.
+  TSnimekGrafu vyprave = graf.Snimek();
+  int posluchac = 0;
 };
 
 TTrida::TTrida(TForm1* o)
@@ -133,11 +139,10 @@ TTrida::TTrida(TForm1* o)
     KresliPopisky(painter, obraz, obraz.size(), 1.0, Prekryvy());
   };
 
-  // The output line's last text at the end of a command is its result row; another path
-  // in the path box (a graph opened or created) makes the old narration meaningless.
+  // The output line's last text at the end of a command is its result row.
   connect(okno->Memo1, &QPlainTextEdit::textChanged, this,
           [this] { Zaznamnik().VystupniRadek(FromQt(okno->Memo1->toPlainText())); });
-  connect(okno->Edit1, &QLineEdit::textChanged, this, [] { Zaznamnik().SmazVyklad(); });
+  posluchac = graf.Poslouchej([this](TZmenaGrafu druh) { GrafSeZmenil(druh); });
   Zaznamnik().PriZmeneVykladu = [this] { okenkoPrubehu->Obnov(); };
   Zaznamnik().PoPrikazu = [this](bool zpravy) {
     if (bezZprav->isChecked() && zpravy) UkazPrubeh(0);
@@ -148,10 +153,21 @@ TTrida::TTrida(TForm1* o)
 // The main window deletes its children in creation order: Image1, with its paint hook, is
 // gone by now.
 TTrida::~TTrida() {
+  graf.Neposlouchej(posluchac);
   Zaznamnik().PriZmeneVykladu = nullptr;
   Zaznamnik().PoPrikazu = nullptr;
   SetBoxPlacement(nullptr);
   SetMessageBoxesShown(true);
+}
+
+// Another graph (opened, new, emptied) makes the old narration meaningless; edits in place
+// keep it, as the class may still be comparing.
+void TTrida::GrafSeZmenil(TZmenaGrafu druh) {
+  if (druh != TZmenaGrafu::Nahrazen) return;
+  TSnimekGrafu ted = graf.Snimek();
+  if (ted == vyprave) return;
+  vyprave = std::move(ted);
+  Zaznamnik().SmazVyklad();
 }
 
 QRect TTrida::PlatnoNaObrazovce() const {

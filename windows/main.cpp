@@ -167,6 +167,8 @@ void TForm1::FormClose() {
 }
 
 void TForm1::BitBtn1Click() {
+  // Emptied here and again as the window closes: one replacement for the listeners.
+  const TDavkaZmen davka(graf);
   if (metoda) {
     metoda.reset();
     graf.Clear();
@@ -190,9 +192,14 @@ void TForm1::Button2Click() {
 }
 
 void TForm1::OtevriGraf(const std::string& cesta) {
-  if (graf.GetPocet() != 0) ZrusGraf();
-  SetJmenoSouboru(cesta);
-  const int vysledek = NactiGraf();
+  int vysledek = 0;
+  {
+    // Reopening the same file is one replacement by the same graph, not an emptying first.
+    const TDavkaZmen davka(graf);
+    if (graf.GetPocet() != 0) ZrusGraf();
+    SetJmenoSouboru(cesta);
+    vysledek = NactiGraf();
+  }
   if (vysledek == 0) {
     Edit1->SetText(GetJmenoSouboru());
     UkazTvar(kOtevren);

@@ -287,9 +287,12 @@ void TForm4::DelkaExit(const tslot& slot) {
     return;
   }
   const double d = StrToFloat(delka->GetText());
-  // Both rows, so the edge stays symmetric; 0 removes it.
-  graf.SetHrana(std::uint8_t(m), std::uint8_t(e), d);
-  graf.SetHrana(std::uint8_t(e), std::uint8_t(m), d);
+  // Both rows, so the edge stays symmetric; 0 removes it. One edge, one change.
+  {
+    const TDavkaZmen davka(graf);
+    graf.SetHrana(std::uint8_t(m), std::uint8_t(e), d);
+    graf.SetHrana(std::uint8_t(e), std::uint8_t(m), d);
+  }
   ZvyrazniSousedy();
 
   // Slots naming the same vertex show the same length; the texts are compared as
