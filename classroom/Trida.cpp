@@ -8,10 +8,10 @@
 #include "algorithms/UPocty.h"
 #include "classroom/Obraz.h"
 #include "model/UGraf.h"
+#include "platform/Controls.h"
 #include "platform/Dialogs.h"
 #include "platform/SysUtils.h"
-#include "windows/main.h"
-#include "windows/prubeh.h"
+#include "classroom/prubeh.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -47,7 +47,7 @@ double VzdalenostOdUsecky(QPointF p, QPointF a, QPointF b) {
 
 class TTrida : public QObject {
 public:
-  explicit TTrida(TForm1* okno);
+  explicit TTrida(const THlavniOkno& hlavni);
   ~TTrida() override;
 
 protected:
@@ -69,8 +69,9 @@ private:
   void UmistiBox(QWidget* box) const;
   void GrafSeZmenil(TZmenaGrafu druh);
 
-  TForm1* okno;
+  TForm* okno;
   TImage* image1;  // the main window's canvas control
+  TMemo* memo1;    // its output line
   QAction* cisla = nullptr;
   QAction* delky = nullptr;
   QAction* prubeh = nullptr;
@@ -85,8 +86,13 @@ private:
   int posluchac = 0;
 };
 
-TTrida::TTrida(TForm1* o)
-    : QObject(o), okno(o), image1(o->Image1), menu(new QMenu(o->Image1)), okenkoPrubehu(std::make_unique<TFormPrubeh>()) {
+TTrida::TTrida(const THlavniOkno& hlavni)
+    : QObject(hlavni.okno),
+      okno(hlavni.okno),
+      image1(hlavni.platno),
+      memo1(hlavni.vystup),
+      menu(new QMenu(hlavni.platno)),
+      okenkoPrubehu(std::make_unique<TFormPrubeh>()) {
   menu->setObjectName(QStringLiteral("MenuPlatna"));
   const TVolba volby[] = {
       {cisla, "ActionCisla", "Čísla vrcholů", QKeySequence(Qt::Key_F2), "Trida/CislaVrcholu"},
@@ -111,8 +117,8 @@ TTrida::TTrida(TForm1* o)
     const QString klic = QString::fromLatin1(v.klic);
     connect(v.akce, &QAction::toggled, this, [klic](bool zapnuto) { NastaveniTridy()->setValue(klic, zapnuto); });
   }
-  connect(cisla, &QAction::toggled, okno->Image1, [this] { okno->Image1->update(); });
-  connect(delky, &QAction::toggled, okno->Image1, [this] { okno->Image1->update(); });
+  connect(cisla, &QAction::toggled, image1, [this] { image1->update(); });
+  connect(delky, &QAction::toggled, image1, [this] { image1->update(); });
   connect(prubeh, &QAction::triggered, this, [this] { UkazPrubeh(-1); });
   connect(bezZprav, &QAction::toggled, this, [](bool zapnuto) { SetMessageBoxesShown(!zapnuto); });
   SetMessageBoxesShown(!bezZprav->isChecked());
@@ -120,28 +126,28 @@ TTrida::TTrida(TForm1* o)
   connect(kopiruj, &QAction::triggered, this, [this] { QGuiApplication::clipboard()->setImage(ObrazPlatna(Prekryvy())); });
 
   // The right button, the menu key and Shift+F10 open the same menu.
-  okno->Image1->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(okno->Image1, &QWidget::customContextMenuRequested, this,
-          [this](const QPoint& bod) { menu->popup(okno->Image1->mapToGlobal(bod)); });
+  image1->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(image1, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& bod) { menu->popup(image1->mapToGlobal(bod)); });
   for (const QKeySequence& klavesa : {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)}) {
     auto* zkratka = new QShortcut(klavesa, okno);
     connect(zkratka, &QShortcut::activated, this, [this] {
-      menu->popup(okno->Image1->mapToGlobal(okno->Image1->rect().center()));
+      menu->popup(image1->mapToGlobal(image1->rect().center()));
     });
   }
-  okno->Image1->setToolTip(QStringLiteral("Pravé tlačítko myši otevře nabídku plátna: čísla vrcholů, délky hran, "
+  image1->setToolTip(QStringLiteral("Pravé tlačítko myši otevře nabídku plátna: čísla vrcholů, délky hran, "
                                           "průběh výkladu, uložení obrázku."));
-  okno->Image1->installEventFilter(this);
+  image1->installEventFilter(this);
   // The step window may be the active one while the class looks at the canvas.
-  okno->Image1->setAttribute(Qt::WA_AlwaysShowToolTips);
-  okno->Image1->OnPaintOver = [this](QPainter& painter) {
+  image1->setAttribute(Qt::WA_AlwaysShowToolTips);
+  image1->OnPaintOver = [this](QPainter& painter) {
     const std::vector<TOperace>& obraz = Zaznamnik().Obraz();
     KresliPopisky(painter, obraz, obraz.size(), 1.0, Prekryvy());
   };
 
   // The output line's last text at the end of a command is its result row.
-  connect(okno->Memo1, &QPlainTextEdit::textChanged, this,
-          [this] { Zaznamnik().VystupniRadek(FromQt(okno->Memo1->toPlainText())); });
+  connect(memo1, &QPlainTextEdit::textChanged, this,
+          [this] { Zaznamnik().VystupniRadek(FromQt(memo1->toPlainText())); });
   posluchac = graf.Poslouchej([this](TZmenaGrafu druh) { GrafSeZmenil(druh); });
   Zaznamnik().PriZmeneVykladu = [this] { okenkoPrubehu->Obnov(); };
   Zaznamnik().PoPrikazu = [this](bool zpravy) {
@@ -171,14 +177,14 @@ void TTrida::GrafSeZmenil(TZmenaGrafu druh) {
 }
 
 QRect TTrida::PlatnoNaObrazovce() const {
-  return QRect(okno->Image1->mapToGlobal(QPoint(0, 0)), okno->Image1->size());
+  return QRect(image1->mapToGlobal(QPoint(0, 0)), image1->size());
 }
 
 // The class keeps seeing the canvas and the output line under it.
 void TTrida::UkazPrubeh(int radek) {
   QRect chranene = PlatnoNaObrazovce();
-  if (okno->Memo1->isVisible())
-    chranene = chranene.united(QRect(okno->Memo1->mapToGlobal(QPoint(0, 0)), okno->Memo1->size()));
+  if (memo1->isVisible())
+    chranene = chranene.united(QRect(memo1->mapToGlobal(QPoint(0, 0)), memo1->size()));
   okenkoPrubehu->Ukaz(okno, chranene, radek);
 }
 
@@ -223,14 +229,14 @@ bool TTrida::eventFilter(QObject* watched, QEvent* event) {
   const auto* pomoc = static_cast<QHelpEvent*>(event);
   const QString popis = PopisMista(Zaznamnik().Obraz(), pomoc->pos());
   if (popis.isEmpty()) return false;  // the menu hint
-  QToolTip::showText(pomoc->globalPos(), popis, okno->Image1);
+  QToolTip::showText(pomoc->globalPos(), popis, image1);
   return true;
 }
 
 }  // namespace
 
-void PripojTridu(TForm1* okno) {
-  new TTrida(okno);
+void PripojTridu(const THlavniOkno& hlavni) {
+  new TTrida(hlavni);
 }
 
 QString PopisMista(const std::vector<TOperace>& obraz, QPoint bod) {

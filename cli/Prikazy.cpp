@@ -35,15 +35,6 @@ void VypisRadky(std::FILE* kam, const std::vector<std::string>& radky) {
   for (const std::string& radek : radky) Vypis(kam, ToQt(radek) + QLatin1Char('\n'));
 }
 
-TButton* Tlacitko(int cislo) {
-  switch (cislo) {
-    case 6: return Form1->Button6;
-    case 7: return Form1->Button7;
-    case 8: return Form1->Button8;
-    default: return Form1->Button10;
-  }
-}
-
 QString Export(const TVolby& volby) {
   const QString pripona = QFileInfo(volby.cil).suffix().toLower();
   if (pripona == QLatin1String("grf")) return UlozGrafDo(volby.cil);
@@ -84,8 +75,9 @@ int Beh(const char* program, const TVolby& volby) {
     Vypis(stderr, QStringLiteral("trivex: %1: cesta obsahuje znaky, ktere Windows-1250 nema\n").arg(volby.soubor));
     kod = 2;
   } else {
-    Invoke([&cesta] { Form1->OtevriGraf(cesta); });
-    if (!Form1->TabControl1->GetVisible()) {
+    bool otevren = false;
+    Invoke([&] { otevren = Form1->OtevriGraf(cesta); });
+    if (!otevren) {
       VypisRadky(stderr, hlaseni);
       kod = 2;
     }
@@ -94,7 +86,7 @@ int Beh(const char* program, const TVolby& volby) {
     hlaseni.clear();
     const TPrikazRadky* prikaz = NajdiPrikaz(volby.prikaz);
     if (prikaz->zalozka >= 0) Form1->TabControl1->setCurrentIndex(prikaz->zalozka);
-    Tlacitko(prikaz->tlacitko)->click();
+    (Form1->*prikaz->tlacitko)->click();
     hlaseni.push_back(Form1->Memo1->GetText());
     VypisRadky(stdout, hlaseni);
   }

@@ -4,6 +4,8 @@
 // help2man, the manual page, so that the three cannot tell different stories.
 #include "cli/Volby.h"
 
+#include "windows/main.h"
+
 #include <QCommandLineParser>
 #include <QFileInfo>
 
@@ -30,14 +32,14 @@ const TVolba kVolby[] = {
 };
 
 const TPrikazRadky kPrikazy[] = {
-    {"skore", 1, 6, "karta Najdi, Skore", "score (degree sequence)"},
-    {"kostra", 1, 7, "karta Najdi, Nejkratsi kostra", "shortest spanning tree"},
-    {"kruskal", 2, 6, "karta Simulace, Kruskal", "Kruskal's method, step by step"},
-    {"jarnik", 2, 7, "karta Simulace, Jarnik", "Jarnik's method, step by step"},
-    {"boruvka", 2, 8, "karta Simulace, Boruvka", "Boruvka's method, step by step"},
-    {"koster", 3, 6, "karta Pocet, Koster", "number of spanning trees"},
-    {"komponent", 3, 7, "karta Pocet, Komponent", "number of components"},
-    {"obarvi", -1, 10, "tlacitko Obarvi", "identification colours of the vertices"},
+    {"skore", 1, &TForm1::Button6, "karta Najdi, Skore", "score (degree sequence)"},
+    {"kostra", 1, &TForm1::Button7, "karta Najdi, Nejkratsi kostra", "shortest spanning tree"},
+    {"kruskal", 2, &TForm1::Button6, "karta Simulace, Kruskal", "Kruskal's method, step by step"},
+    {"jarnik", 2, &TForm1::Button7, "karta Simulace, Jarnik", "Jarnik's method, step by step"},
+    {"boruvka", 2, &TForm1::Button8, "karta Simulace, Boruvka", "Boruvka's method, step by step"},
+    {"koster", 3, &TForm1::Button6, "karta Pocet, Koster", "number of spanning trees"},
+    {"komponent", 3, &TForm1::Button7, "karta Pocet, Komponent", "number of components"},
+    {"obarvi", -1, &TForm1::Button10, "tlacitko Obarvi", "identification colours of the vertices"},
 };
 
 // The toolkit's own window options, taken here only so that they do not count as

@@ -4,9 +4,7 @@
 // chooses the mode object whose operations the three command buttons run.
 #include "windows/main.h"
 
-#include "Trivex.h"
 #include "algorithms/UMetody.h"
-#include "classroom/Trida.h"
 #include "drawing/PUVykresli.h"
 #include "files/USoubor.h"
 #include "files/ukontrola.h"
@@ -101,17 +99,6 @@ void OtevriPriStartu(const char* argument) {
   QTimer::singleShot(0, Form1, [jmeno] { Invoke([&jmeno] { Form1->OtevriGraf(jmeno); }); });
 }
 
-void CreateForms() {
-  Application->CreateForm(Form1);
-  Application->CreateForm(Form3);
-  Application->CreateForm(Form4);
-  Application->CreateForm(Form6);
-  Application->CreateForm(Form7);
-  Application->CreateForm(FormXY);
-  Application->CreateForm(Form2);
-  PripojTridu(Form1);  // classroom layer: canvas menu, labels, step window (classroom/Trida.h)
-}
-
 TForm1::TForm1() : TForm("TForm1", "Trivex", 135, 0, 870, 780) {
   TabControl1 = new TTabControl(this, "TabControl1", {"Vyber Grafu", "Najdi", "Simulace", "Pocet"}, 24, 8, 809, 33);
   Button1 = new TButton(this, "Button1", "Novy", 32, 64, 113, 57);
@@ -191,7 +178,7 @@ void TForm1::Button2Click() {
   VykresliGraf(clBlack, clBlack);
 }
 
-void TForm1::OtevriGraf(const std::string& cesta) {
+bool TForm1::OtevriGraf(const std::string& cesta) {
   int vysledek = 0;
   {
     // Reopening the same file is one replacement by the same graph, not an emptying first.
@@ -208,6 +195,7 @@ void TForm1::OtevriGraf(const std::string& cesta) {
     ShowMessage(vysledek == 1 ? " vami vybrany soubor obsahuje data negrafu " : " vami vybrany soubor neexistuje ");
   }
   VykresliGraf(clBlack, clBlack);
+  return vysledek == 0;
 }
 
 std::optional<std::string> VyberSouborKUlozeni(QWidget* vlastnik) {

@@ -55,8 +55,8 @@ public:
   void NovyGraf(const std::string& cesta);
 
   // The open command once a path is chosen: loads the file into graf, shows its path
-  // or says why it is no graph, and draws the graph in black.
-  void OtevriGraf(const std::string& cesta);
+  // or says why it is no graph, and draws the graph in black. True when a graph was loaded.
+  bool OtevriGraf(const std::string& cesta);
 
   // A face of the window: the controls it shows and those it hides, as bits of the
   // controls' list in UkazTvar; the others keep what they have.

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Trivex developers
 // The step window reads the recording only; browsing it never touches Image1 or graf.
-#include "windows/prubeh.h"
+#include "classroom/prubeh.h"
 
 #include "drawing/PUVykresli.h"
 #include "platform/AtomickyZapis.h"
