@@ -10,6 +10,7 @@
 #include "model/UGraf.h"
 #include "platform/Controls.h"
 #include "platform/Dialogs.h"
+#include "platform/Vystup.h"
 #include "platform/SysUtils.h"
 #include "classroom/prubeh.h"
 
@@ -120,8 +121,8 @@ TTrida::TTrida(const THlavniOkno& hlavni)
   connect(cisla, &QAction::toggled, image1, [this] { image1->update(); });
   connect(delky, &QAction::toggled, image1, [this] { image1->update(); });
   connect(prubeh, &QAction::triggered, this, [this] { UkazPrubeh(-1); });
-  connect(bezZprav, &QAction::toggled, this, [](bool zapnuto) { SetMessageBoxesShown(!zapnuto); });
-  SetMessageBoxesShown(!bezZprav->isChecked());
+  connect(bezZprav, &QAction::toggled, this, [](bool zapnuto) { Vystup().NastavOkna(!zapnuto); });
+  Vystup().NastavOkna(!bezZprav->isChecked());
   connect(uloz, &QAction::triggered, this, [this] { UlozObrazek(); });
   connect(kopiruj, &QAction::triggered, this, [this] { QGuiApplication::clipboard()->setImage(ObrazPlatna(Prekryvy())); });
 
@@ -145,15 +146,12 @@ TTrida::TTrida(const THlavniOkno& hlavni)
     KresliPopisky(painter, obraz, obraz.size(), 1.0, Prekryvy());
   };
 
-  // The output line's last text at the end of a command is its result row.
-  connect(memo1, &QPlainTextEdit::textChanged, this,
-          [this] { Zaznamnik().VystupniRadek(FromQt(memo1->toPlainText())); });
   posluchac = graf.Poslouchej([this](TZmenaGrafu druh) { GrafSeZmenil(druh); });
   Zaznamnik().PriZmeneVykladu = [this] { okenkoPrubehu->Obnov(); };
   Zaznamnik().PoPrikazu = [this](bool zpravy) {
     if (bezZprav->isChecked() && zpravy) UkazPrubeh(0);
   };
-  SetBoxPlacement([this](QWidget* box) { UmistiBox(box); });
+  Vystup().NastavUmisteni([this](QWidget* box) { UmistiBox(box); });
 }
 
 // The main window deletes its children in creation order: Image1, with its paint hook, is
@@ -162,8 +160,8 @@ TTrida::~TTrida() {
   graf.Neposlouchej(posluchac);
   Zaznamnik().PriZmeneVykladu = nullptr;
   Zaznamnik().PoPrikazu = nullptr;
-  SetBoxPlacement(nullptr);
-  SetMessageBoxesShown(true);
+  Vystup().NastavUmisteni(nullptr);
+  Vystup().NastavOkna(true);
 }
 
 // Another graph (opened, new, emptied) makes the old narration meaningless; edits in place

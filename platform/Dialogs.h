@@ -17,26 +17,14 @@ void ShowMessage(const std::string& text);
 
 // Replaces the modal box by another receiver of the texts (a test's recorder) until
 // it is replaced again; an empty handler brings the box back. Returns the previous one.
+// (The receiver of the output road, platform/Vystup.h, where the observers, the boxes'
+// placement and the no-boxes mode are set as well.)
 using TMessageHandler = std::function<void(const std::string&)>;
 TMessageHandler SetMessageHandler(TMessageHandler handler);
 
-// Sees every text ShowMessage is given, before a box or the handler gets it (the
-// classroom's recording). Returns the previous observer.
-TMessageHandler SetMessageObserver(TMessageHandler observer);
-// With boxes off ShowMessage opens no box and returns at once; the observer, and a
-// handler when one is set, still get the text.
-void SetMessageBoxesShown(bool shown);
-// Moves each box, sized already, before it appears on screen (beside the canvas rather
-// than over it). Returns the previous placement; an empty one leaves boxes where the
-// window system puts them.
-using TBoxPlacement = std::function<void(QWidget* box)>;
-TBoxPlacement SetBoxPlacement(TBoxPlacement placement);
-
 // A command is the outermost event handler running: Invoke holds a TCommand meanwhile,
 // and handlers that run inside it (a box's event loop, a window shown by it) are part of
-// it. The observer hears true when a command starts and false when it has ended.
-using TCommandObserver = std::function<void(bool started)>;
-TCommandObserver SetCommandObserver(TCommandObserver observer);
+// it. The output road's observers hear true when a command starts and false when it ends.
 class TCommand {
 public:
   TCommand();

@@ -135,9 +135,6 @@ TForm1::TForm1() : TForm("TForm1", "Trivex", 135, 0, 870, 780) {
       {BitBtn1, &TForm1::BitBtn1Click},
   };
   for (const auto& row : kliknuti) row.button->OnClick = [this, click = row.click] { (this->*click)(); };
-
-  NastavPlatno(Image1->GetCanvas());
-  VypisDoMemo = [this](const std::string& text) { Memo1->SetText(text); };
 }
 
 void TForm1::FormShow() {
@@ -283,7 +280,7 @@ void TForm1::UkazZalozku(int index) {
     Button8->SetCaption(zalozka.popisky[2]);
   }
   if (zalozka.spoctiKomponenty) tpocet().Prikaz2();
-  if (zalozka.smazVystup) Memo1->SetText("");
+  if (zalozka.smazVystup) Vypis("");
   if (zalozka.prekresli) {
     SmazPlatno();
     VykresliGraf(clBlack, clBlack);

@@ -55,12 +55,12 @@ constexpr int kRadky[4] = {272, 328, 384, 448};
 
 void KresliVrchol(long long v, TColor c) {
   const auto i = static_cast<std::uint8_t>(v);
-  VykresliVrchol(graf.GetX(i), graf.GetY(i), c);
+  VykresliVrchol(graf.GetX(i), graf.GetY(i), c, i);
 }
 
 void KresliHranu(long long a, long long b, TColor c) {
   const auto i = static_cast<std::uint8_t>(a), j = static_cast<std::uint8_t>(b);
-  VykresliHranu(graf.GetX(i), graf.GetY(i), graf.GetX(j), graf.GetY(j), c);
+  VykresliHranu(graf.GetX(i), graf.GetY(i), graf.GetX(j), graf.GetY(j), c, i, j);
 }
 
 void Vyprazdni(const tslot& slot) {
