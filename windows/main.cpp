@@ -19,10 +19,8 @@
 #include "windows/nv.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QTimer>
 
-#include <filesystem>
 #include <iterator>
 #include <memory>
 #include <utility>
@@ -92,10 +90,16 @@ const struct tzalozka {
 }  // namespace
 
 void OtevriPriStartu(const char* argument) {
-  // The argument is in the system's 8-bit encoding; inside, paths are Windows-1250
-  // texts, and a relative one is made absolute as the open dialog would give it.
-  const QString cesta = QFileInfo(QFile::decodeName(argument)).absoluteFilePath();
-  const std::string jmeno = ProgramPath(std::filesystem::u8path(cesta.toStdString()));
+  // The argument is in the system's 8-bit encoding; inside, paths are Windows-1250 texts.
+  const QString cesta = QFile::decodeName(argument);
+  const std::string jmeno = CestaProgramu(cesta);
+  if (jmeno.empty()) {
+    const std::string zprava = FromQt(QStringLiteral("Soubor %1 nelze otevřít: jeho cesta obsahuje znaky, "
+                                                     "které program neumí zapsat (mimo Windows-1250).")
+                                          .arg(cesta));
+    QTimer::singleShot(0, Form1, [zprava] { Invoke([&zprava] { ShowMessage(zprava); }); });
+    return;
+  }
   QTimer::singleShot(0, Form1, [jmeno] { Invoke([&jmeno] { Form1->OtevriGraf(jmeno); }); });
 }
 
