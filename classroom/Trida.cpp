@@ -199,11 +199,8 @@ void TTrida::UmistiBox(QWidget* box) const {
   if (!okno->isVisible() || !okno->screen()) return;
   const QRect obrazovka = okno->screen()->availableGeometry();
   const QRect platno = PlatnoNaObrazovce();
-  // The frame the window system adds, as the main window has it (none before it is mapped).
-  const QRect vnitrek = okno->geometry(), ramec = okno->frameGeometry();
-  const QMargins ramecek(vnitrek.left() - ramec.left(), vnitrek.top() - ramec.top(), ramec.right() - vnitrek.right(),
-                         ramec.bottom() - vnitrek.bottom());
-  const QSize s = box->size().grownBy(ramecek);
+  // A box gets the frame the main window has.
+  const QSize s = box->size().grownBy(RamecekOkna(okno));
   const int mezera = 12;
   const QPoint kandidati[] = {
       {platno.right() + 1 + mezera, platno.top()},

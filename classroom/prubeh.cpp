@@ -5,6 +5,7 @@
 
 #include "drawing/PUVykresli.h"
 #include "platform/AtomickyZapis.h"
+#include "platform/Dialogs.h"
 
 #include <QCheckBox>
 #include <QFileDialog>
@@ -46,14 +47,6 @@ QRect VedlePlatna(const QRect& obrazovka, const QRect& platno, QSize obvykla) {
   return nejlepsi;
 }
 
-// Qt's own save dialog, as every file dialog of the program: it looks the same everywhere
-// and a test can answer it like a user.
-void NastavUlozeni(QFileDialog& dialog) {
-  dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setFileMode(QFileDialog::AnyFile);
-}
-
 }  // namespace
 
 std::unique_ptr<QSettings> NastaveniTridy() {
@@ -75,6 +68,12 @@ QString VyberSouborObrazku(QWidget* okno, const QString& titulek) {
   if (pripona != QLatin1String("png") && pripona != QLatin1String("svg"))
     cesta += dialog.selectedNameFilter() == svg ? QStringLiteral(".svg") : QStringLiteral(".png");
   return cesta;
+}
+
+QMargins RamecekOkna(const QWidget* okno) {
+  const QRect vnitrek = okno->geometry(), ramec = okno->frameGeometry();
+  return QMargins(vnitrek.left() - ramec.left(), vnitrek.top() - ramec.top(), ramec.right() - vnitrek.right(),
+                  ramec.bottom() - vnitrek.bottom());
 }
 
 void UkazChybuTridy(QWidget* okno, const QString& text) {
@@ -243,9 +242,9 @@ void TFormPrubeh::Ukaz(QWidget* hlavni, const QRect& platno, int radek) {
     QScreen* obrazovka = hlavni && hlavni->screen() ? hlavni->screen() : QGuiApplication::primaryScreen();
     if (!naObrazovce && obrazovka) {
       const QRect volno = VedlePlatna(obrazovka->availableGeometry(), platno, size());
-      // The frame's decorations come on top of the window's own size.
-      const QMargins ramecek(4, 30, 4, 4);
-      const QRect uvnitr = volno.marginsRemoved(ramecek);
+      // The frame's decorations come on top of the window's own size; the main window's
+      // frame is the one this window will get.
+      const QRect uvnitr = volno.marginsRemoved(hlavni ? RamecekOkna(hlavni) : QMargins());
       if (uvnitr.width() >= 320 && uvnitr.height() >= 240) {
         const QSize velikost(std::min(uvnitr.width(), 760), std::min(uvnitr.height(), 620));
         setGeometry(QRect(uvnitr.topLeft(), velikost));

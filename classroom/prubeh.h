@@ -8,6 +8,7 @@
 #include "classroom/Obraz.h"
 #include "platform/Forms.h"
 
+#include <QMargins>
 #include <QString>
 
 #include <memory>
@@ -26,6 +27,10 @@ QString VyberSouborObrazku(QWidget* okno, const QString& titulek);
 // A classroom error: a box of its own, never part of a narration nor hidden by the
 // no-boxes mode.
 void UkazChybuTridy(QWidget* okno, const QString& text);
+// The frame the window system puts around okno, as it has it now: none before the window
+// is mapped, nor where the system draws no frames. Boxes and the step window placed beside
+// the canvas count it in.
+QMargins RamecekOkna(const QWidget* okno);
 
 // ImageKrok: the selected step drawn from the recorded operations, scaled to fill the
 // control with its aspect kept. Its property "obrazek" holds the same step at 1:1 without

@@ -76,11 +76,19 @@ TCommand::~TCommand() {
   if (--commandDepth == 0) Vystup().Prikaz(false);
 }
 
+void NastavUlozeni(QFileDialog& dialog) {
+  dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+}
+
 TFileDialog::TFileDialog(QWidget* owner, bool save) : dialog(std::make_unique<QFileDialog>(owner)) {
-  dialog->setOption(QFileDialog::DontUseNativeDialog, true);
-  dialog->setFileMode(QFileDialog::AnyFile);
-  dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-  if (save) dialog->setOption(QFileDialog::DontConfirmOverwrite, true);
+  // An open dialog differs from a save dialog only in what it accepts.
+  NastavUlozeni(*dialog);
+  if (save)
+    dialog->setOption(QFileDialog::DontConfirmOverwrite, true);
+  else
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
 }
 
 TFileDialog::~TFileDialog() = default;

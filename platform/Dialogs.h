@@ -33,6 +33,11 @@ public:
   TCommand& operator=(const TCommand&) = delete;
 };
 
+// Qt's own file dialog, as every file dialog of the program is (it looks the same everywhere
+// and a test can answer it like a user), set up to save under any name. The graph's save
+// dialog (which never asks before replacing a file) and the classroom's saves use it.
+void NastavUlozeni(QFileDialog& dialog);
+
 // A file dialog created for one use. Paths are Windows-1250 texts like all texts of
 // the program. Execute runs it modally and tells whether the user confirmed.
 class TFileDialog {
