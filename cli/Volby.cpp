@@ -93,8 +93,10 @@ const TPrikazRadky* NajdiPrikaz(const QString& jmeno) {
   return nullptr;
 }
 
-TVolby RozeberVolby(const QStringList& args) {
-  QCommandLineParser parser;
+namespace {
+
+// The program's options and, hidden from the help, the toolkit's own, which QApplication takes.
+void PridejVolby(QCommandLineParser& parser) {
   // Single-dash words are the toolkit's habit (-platform offscreen); -h and -v still work.
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   for (const TVolba& v : kVolby) {
@@ -109,6 +111,40 @@ TVolby RozeberVolby(const QStringList& args) {
     volba.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(volba);
   }
+}
+
+// --import ZDROJ CIL.grf, alone.
+TVolby VolbyImportu(TVolby volby, const QStringList& zbytek, bool beh) {
+  if (beh || volby.cisla || volby.delky) return Odmitni(QStringLiteral("--import nelze spojit s jinymi volbami"));
+  if (zbytek.isEmpty()) return Odmitni(QStringLiteral("chybi CIL.grf"));
+  if (zbytek.size() > 1) return Odmitni(QStringLiteral("prebyvajici argument '%1'").arg(zbytek.at(1)));
+  if (!MaPriponu(zbytek.first(), kGraf))
+    return Odmitni(QStringLiteral("--import zapisuje jen soubor .grf, ne '%1'").arg(zbytek.first()));
+  volby.rezim = TVolby::Import;
+  volby.cil = zbytek.first();
+  return volby;
+}
+
+// --run and --export on one SOUBOR.
+TVolby VolbyBehu(TVolby volby, const QStringList& zbytek, const QCommandLineParser& parser) {
+  if (parser.isSet(QStringLiteral("run")) && !NajdiPrikaz(volby.prikaz))
+    return Odmitni(QStringLiteral("neznamy prikaz '%1'").arg(volby.prikaz));
+  if (parser.isSet(QStringLiteral("export")) && !MaPriponu(volby.cil, kExporty))
+    return Odmitni(QStringLiteral("neznamy druh souboru '%1'").arg(volby.cil));
+  if ((volby.cisla || volby.delky) && !MaPriponu(volby.cil, kObrazky))
+    return Odmitni(QStringLiteral("--cisla a --delky patri k obrazku .png, .svg nebo .tex"));
+  if (zbytek.isEmpty()) return Odmitni(QStringLiteral("chybi SOUBOR"));
+  if (zbytek.size() > 1) return Odmitni(QStringLiteral("prebyvajici argument '%1'").arg(zbytek.at(1)));
+  volby.rezim = TVolby::Beh;
+  volby.soubor = zbytek.first();
+  return volby;
+}
+
+}  // namespace
+
+TVolby RozeberVolby(const QStringList& args) {
+  QCommandLineParser parser;
+  PridejVolby(parser);
   if (!parser.parse(QStringList{QStringLiteral("trivex")} + args)) {
     if (!parser.unknownOptionNames().isEmpty())
       return Odmitni(QStringLiteral("neznama volba '%1'").arg(parser.unknownOptionNames().first()));
@@ -127,31 +163,12 @@ TVolby RozeberVolby(const QStringList& args) {
   volby.delky = parser.isSet(QStringLiteral("delky"));
   const bool beh = parser.isSet(QStringLiteral("run")) || parser.isSet(QStringLiteral("export"));
 
-  if (parser.isSet(QStringLiteral("import"))) {
-    if (beh || volby.cisla || volby.delky) return Odmitni(QStringLiteral("--import nelze spojit s jinymi volbami"));
-    if (zbytek.isEmpty()) return Odmitni(QStringLiteral("chybi CIL.grf"));
-    if (zbytek.size() > 1) return Odmitni(QStringLiteral("prebyvajici argument '%1'").arg(zbytek.at(1)));
-    if (!MaPriponu(zbytek.first(), kGraf))
-      return Odmitni(QStringLiteral("--import zapisuje jen soubor .grf, ne '%1'").arg(zbytek.first()));
-    volby.rezim = TVolby::Import;
-    volby.cil = zbytek.first();
-    return volby;
-  }
+  if (parser.isSet(QStringLiteral("import"))) return VolbyImportu(volby, zbytek, beh);
   if (!beh) {
     if (volby.cisla || volby.delky) return Odmitni(QStringLiteral("--cisla a --delky patri k --export"));
     return volby;  // the window, with the arguments as they came
   }
-  if (parser.isSet(QStringLiteral("run")) && !NajdiPrikaz(volby.prikaz))
-    return Odmitni(QStringLiteral("neznamy prikaz '%1'").arg(volby.prikaz));
-  if (parser.isSet(QStringLiteral("export")) && !MaPriponu(volby.cil, kExporty))
-    return Odmitni(QStringLiteral("neznamy druh souboru '%1'").arg(volby.cil));
-  if ((volby.cisla || volby.delky) && !MaPriponu(volby.cil, kObrazky))
-    return Odmitni(QStringLiteral("--cisla a --delky patri k obrazku .png, .svg nebo .tex"));
-  if (zbytek.isEmpty()) return Odmitni(QStringLiteral("chybi SOUBOR"));
-  if (zbytek.size() > 1) return Odmitni(QStringLiteral("prebyvajici argument '%1'").arg(zbytek.at(1)));
-  volby.rezim = TVolby::Beh;
-  volby.soubor = zbytek.first();
-  return volby;
+  return VolbyBehu(volby, zbytek, parser);
 }
 
 QString Pouziti() {
