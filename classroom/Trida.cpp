@@ -69,6 +69,10 @@ private:
   void UlozObrazek();
   void UmistiBox(QWidget* box) const;
   void GrafSeZmenil(TZmenaGrafu druh);
+  void VytvorVolby();
+  void PripojNabidku();
+  void PripojPlatno();
+  void PripojZaznam();
 
   TForm* okno;
   TImage* image1;  // the main window's canvas control
@@ -94,6 +98,15 @@ TTrida::TTrida(const THlavniOkno& hlavni)
       memo1(hlavni.vystup),
       menu(new QMenu(hlavni.platno)),
       okenkoPrubehu(std::make_unique<TFormPrubeh>()) {
+  VytvorVolby();
+  PripojNabidku();
+  PripojPlatno();
+  PripojZaznam();
+}
+
+// The menu's entries, as actions of the main window with their keys; the choices among them
+// are remembered.
+void TTrida::VytvorVolby() {
   menu->setObjectName(QStringLiteral("MenuPlatna"));
   const TVolba volby[] = {
       {cisla, "ActionCisla", "Čísla vrcholů", QKeySequence(Qt::Key_F2), "Trida/CislaVrcholu"},
@@ -118,6 +131,9 @@ TTrida::TTrida(const THlavniOkno& hlavni)
     const QString klic = QString::fromLatin1(v.klic);
     connect(v.akce, &QAction::toggled, this, [klic](bool zapnuto) { NastaveniTridy()->setValue(klic, zapnuto); });
   }
+}
+
+void TTrida::PripojNabidku() {
   connect(cisla, &QAction::toggled, image1, [this] { image1->update(); });
   connect(delky, &QAction::toggled, image1, [this] { image1->update(); });
   connect(prubeh, &QAction::triggered, this, [this] { UkazPrubeh(-1); });
@@ -125,7 +141,9 @@ TTrida::TTrida(const THlavniOkno& hlavni)
   Vystup().NastavOkna(!bezZprav->isChecked());
   connect(uloz, &QAction::triggered, this, [this] { UlozObrazek(); });
   connect(kopiruj, &QAction::triggered, this, [this] { QGuiApplication::clipboard()->setImage(ObrazPlatna(Prekryvy())); });
+}
 
+void TTrida::PripojPlatno() {
   // The right button, the menu key and Shift+F10 open the same menu.
   image1->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(image1, &QWidget::customContextMenuRequested, this,
@@ -145,7 +163,11 @@ TTrida::TTrida(const THlavniOkno& hlavni)
     const std::vector<TOperace>& obraz = Zaznamnik().Obraz();
     KresliPopisky(painter, obraz, obraz.size(), 1.0, Prekryvy());
   };
+}
 
+// The step window follows the recording, the narration follows the graph, and boxes go
+// beside the canvas.
+void TTrida::PripojZaznam() {
   posluchac = graf.Poslouchej([this](TZmenaGrafu druh) { GrafSeZmenil(druh); });
   Zaznamnik().PriZmeneVykladu = [this] { okenkoPrubehu->Obnov(); };
   Zaznamnik().PoPrikazu = [this](bool zpravy) {

@@ -107,6 +107,13 @@ void TObrazKroku::paintEvent(QPaintEvent*) {
 }
 
 TFormPrubeh::TFormPrubeh() : TForm("TFormPrubeh", "Průběh výkladu", 0, 0, 760, 620) {
+  VytvorOvladace();
+  Rozvrhni();
+  Propoj();
+  Obnov();
+}
+
+void TFormPrubeh::VytvorOvladace() {
   LabelKrok = new QLabel(this);
   LabelKrok->setObjectName(QStringLiteral("LabelKrok"));
   LabelKrok->setWordWrap(true);
@@ -120,7 +127,12 @@ TFormPrubeh::TFormPrubeh() : TForm("TFormPrubeh", "Průběh výkladu", 0, 0, 760
   ListKroky->setMaximumHeight(160);
   CheckCisla = new QCheckBox(QStringLiteral("Čísla vrcholů"), this);
   CheckDelky = new QCheckBox(QStringLiteral("Délky hran"), this);
+  CheckCisla->setObjectName(QStringLiteral("CheckCisla"));
+  CheckDelky->setObjectName(QStringLiteral("CheckDelky"));
+}
 
+// The buttons and their keys, and the layout around them.
+void TFormPrubeh::Rozvrhni() {
   const struct {
     QPushButton*& tlacitko;
     const char* jmeno;
@@ -149,13 +161,10 @@ TFormPrubeh::TFormPrubeh() : TForm("TFormPrubeh", "Průběh výkladu", 0, 0, 760
   }
   posuny->addStretch();
   ovladani->insertStretch(0);
-  CheckCisla->setObjectName(QStringLiteral("CheckCisla"));
-  CheckDelky->setObjectName(QStringLiteral("CheckDelky"));
   for (QCheckBox* volba : {CheckCisla, CheckDelky}) {
     volba->setChecked(true);
     volba->setFocusPolicy(Qt::NoFocus);
     ovladani->insertWidget(ovladani->count() - 3, volba);
-    QObject::connect(volba, &QCheckBox::toggled, this, [this] { ZobrazVybrany(); });
   }
 
   auto* sloupec = new QVBoxLayout(this);
@@ -164,7 +173,11 @@ TFormPrubeh::TFormPrubeh() : TForm("TFormPrubeh", "Průběh výkladu", 0, 0, 760
   sloupec->addWidget(ListKroky);
   sloupec->addLayout(posuny);
   sloupec->addLayout(ovladani);
+}
 
+void TFormPrubeh::Propoj() {
+  for (QCheckBox* volba : {CheckCisla, CheckDelky})
+    QObject::connect(volba, &QCheckBox::toggled, this, [this] { ZobrazVybrany(); });
   const auto posun = [this](int kam) { Vyber(kam); };
   QObject::connect(ButtonPrvni, &QPushButton::clicked, this, [posun] { posun(0); });
   QObject::connect(ButtonZpet, &QPushButton::clicked, this, [this, posun] { posun(std::max(0, ListKroky->currentRow() - 1)); });
@@ -181,7 +194,6 @@ TFormPrubeh::TFormPrubeh() : TForm("TFormPrubeh", "Průběh výkladu", 0, 0, 760
   QObject::connect(zpetZCele, &QShortcut::activated, this, [this] {
     if (isFullScreen()) showNormal();
   });
-  Obnov();
 }
 
 TFormPrubeh::~TFormPrubeh() {

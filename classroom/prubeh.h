@@ -86,6 +86,9 @@ protected:
   void resizeEvent(QResizeEvent* event) override;
 
 private:
+  void VytvorOvladace();
+  void Rozvrhni();
+  void Propoj();
   void ZobrazVybrany();
   void UlozUmisteni();
   bool umisteno = false;

@@ -85,6 +85,12 @@ private:
 }  // namespace
 
 TForm4::TForm4() : TForm("TForm4", "Editace grafu", 200, 100, 694, 632) {
+  VytvorOvladace();
+  NastavVzhled();
+  Propoj();
+}
+
+void TForm4::VytvorOvladace() {
   Edit1 = new TEdit(this, "Edit1", 32, 16);
   Edit2 = new TEdit(this, "Edit2", 256, 16, 409);
   Edit3 = new TEdit(this, "Edit3", 32, 56);
@@ -110,7 +116,10 @@ TForm4::TForm4() : TForm("TForm4", "Editace grafu", 200, 100, 694, 632) {
     sloty[k].zkoumanyNejdrive = popis.zkoumanyNejdrive;
   }
   BitBtn2 = new TBitBtn(this, "BitBtn2", bkOK, 256, 520, 233, 57);
+}
 
+// Captions, read-only boxes, the colour boxes and the tab order.
+void TForm4::NastavVzhled() {
   MakeCaption(Edit1, "Graf");
   MakeCaption(Edit3, "Pocet vrcholu");
   MakeCaption(Edit5, "Zkoumany vrchol a jeho hodnota");
@@ -138,7 +147,9 @@ TForm4::TForm4() : TForm("TForm4", "Editace grafu", 200, 100, 694, 632) {
   for (std::size_t k = 4; k < 8; ++k) poradi.insert(poradi.end(), {sloty[k].soused, sloty[k].delka});
   poradi.insert(poradi.end(), {Edit28, Edit38});
   TabOrder(poradi);
+}
 
+void TForm4::Propoj() {
   for (TEdit* edit : {Edit6, Edit7}) vstup.Sleduj(edit);
   Edit7->OnExit = [this] { Edit7Exit(); };
   Edit6->OnExit = [this] { Edit6Exit(); };
