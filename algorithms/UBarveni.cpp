@@ -19,7 +19,7 @@ void ZvysBarvu(std::uint8_t v) {
   if (barva > graf.GetBarev()) graf.SetBarev(barva);
   // paleta ends at number 11. A higher number, which only a hand-made graph of 12 or
   // more vertices reaches, is counted but not drawn: the dot keeps its last colour.
-  if (barva < paleta.size()) VykresliVrchol(graf.GetX(v), graf.GetY(v), paleta[barva]);
+  if (barva < paleta.size()) VykresliVrchol(graf.GetX(v), graf.GetY(v), paleta[barva], v);
 }
 
 }  // namespace
@@ -29,11 +29,11 @@ void ObarviVrcholy() {
   // The table ends at vertex 10, the most the dialogs create; vertices above it,
   // from hand-made files, are left as they are drawn.
   for (int k = 1; k <= n && k < int(barvyVrcholu.size()); ++k)
-    VykresliVrchol(graf.GetX(std::uint8_t(k)), graf.GetY(std::uint8_t(k)), barvyVrcholu[k]);
+    VykresliVrchol(graf.GetX(std::uint8_t(k)), graf.GetY(std::uint8_t(k)), barvyVrcholu[k], std::uint8_t(k));
 }
 
 void ObarviGraf(char rezim) {
-  TDavkaZmen davka(graf);
+  const TDavkaZmen davka(graf);
   const int n = graf.GetPocet();
   graf.SetBarev(1);
   for (int k = 1; k <= n; ++k) graf.SetBarva(std::uint8_t(k), 1);

@@ -37,7 +37,7 @@ tzacatek ZacniKostru(TColor cv, TColor ch) {
 // narrates, names the two ends in the order the procedure uses.
 void PrijmiHranu(const thrana& e, double& celkem, std::uint8_t prvni, std::uint8_t druhy, bool vypravej) {
   celkem += e.delka;
-  VykresliHranu(graf.GetX(e.odkud), graf.GetY(e.odkud), graf.GetX(e.kam), graf.GetY(e.kam), clMaroon);
+  VykresliHranu(graf.GetX(e.odkud), graf.GetY(e.odkud), graf.GetX(e.kam), graf.GetY(e.kam), clMaroon, e.odkud, e.kam);
   if (vypravej) ShowMessage(ZpravaPrijeti(prvni, druhy, e.delka));
 }
 

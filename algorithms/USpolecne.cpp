@@ -3,8 +3,8 @@
 // The output line shared by the algorithm units.
 #include "algorithms/USpolecne.h"
 
-std::function<void(const std::string&)> VypisDoMemo;
+#include "platform/Vystup.h"
 
 void Vypis(const std::string& text) {
-  if (VypisDoMemo) VypisDoMemo(text);
+  Vystup().Radek(text);
 }

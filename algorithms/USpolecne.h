@@ -7,15 +7,11 @@
 #include "model/UGraf.h"
 
 #include <array>
-#include <functional>
 #include <string>
 
-// The main window's one-line output memo: every result replaces its whole text.
-// The main window connects it to Memo1; tests connect it to a string. While it is
-// empty the results go nowhere.
-extern std::function<void(const std::string&)> VypisDoMemo;
-
-// Puts a result on the output line, if one is connected.
+// Puts a result on the output line, the main window's one-line memo (every result replaces
+// its whole text), through the output road (platform/Vystup.h): the composition root
+// connects Memo1, tests a string; without a receiver the results go nowhere.
 void Vypis(const std::string& text);
 
 // Entry 0 unused, room for every vertex the model holds, so that graphs from

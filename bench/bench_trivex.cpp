@@ -12,6 +12,7 @@
 #include "model/UGraf.h"
 #include "platform/Forms.h"
 #include "platform/SysUtils.h"
+#include "platform/Vystup.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -59,8 +60,8 @@ thrany RidkeHrany15() {
 // The output line of the last procedure; nothing is shown.
 std::string memo;
 
-void PripojVystup() {
-  VypisDoMemo = [](const std::string& text) { memo = text; };
+void PripojMemo() {
+  Vystup().NastavRadek([](const std::string& text) { memo = text; });
 }
 
 double Nejmene(const std::vector<double>& casy) {
@@ -77,7 +78,7 @@ void Opakovane(benchmark::internal::Benchmark* b) {
 // Counts the trees of the graph, first once against the reference count.
 void PocetKosterGrafu(benchmark::State& state, int n, const thrany& hrany) {
   PostavGraf(n, hrany);
-  PripojVystup();
+  PripojMemo();
   PocetKoster();
   const std::string ocekavano = " Pocet koster v grafu je : " + std::to_string(vzor::PocetKoster(n, hrany));
   if (memo != ocekavano) {
@@ -116,7 +117,7 @@ thrany NahodneHrany15(int m, unsigned seminko) {
 // processor time of five counts, which other programs on the machine barely change)
 // is benchmarked; its seed is in the name.
 void PridejNejhorsiGrafy() {
-  PripojVystup();
+  PripojMemo();
   for (int m = 45; m <= 75; m += 5) {
     unsigned nejhorsi = 0;
     double nejdele = -1.0;
@@ -190,7 +191,7 @@ void BM_RozvojBezPameti_Uplny10(benchmark::State& state) {
 void BM_VykresliGraf_Uplny15(benchmark::State& state) {
   TCanvas platno(kSirkaPlatna, kVyskaPlatna);
   NastavPlatno(&platno);
-  PripojVystup();
+  PripojMemo();
   PostavGraf(15, UplneHrany(15));
   for (auto _ : state) {
     VykresliGraf(clBlack, clSilver);

@@ -6,15 +6,17 @@
 #include "classroom/Trida.h"
 
 #include "algorithms/UPocty.h"
+#include "classroom/FrmCviceni.h"
+#include "classroom/NapovedaTridy.h"
 #include "classroom/Obraz.h"
 #include "classroom/Tisk.h"
+#include "classroom/prubeh.h"
 #include "model/UGraf.h"
+#include "platform/Controls.h"
 #include "platform/Dialogs.h"
+#include "platform/Obrazovka.h"
 #include "platform/SysUtils.h"
-#include "windows/FrmCviceni.h"
-#include "windows/NapovedaTridy.h"
-#include "windows/main.h"
-#include "windows/prubeh.h"
+#include "platform/Vystup.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -29,6 +31,7 @@
 
 #include <cmath>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -49,7 +52,7 @@ double VzdalenostOdUsecky(QPointF p, QPointF a, QPointF b) {
 
 class TTrida : public QObject {
 public:
-  explicit TTrida(TForm1* okno);
+  explicit TTrida(const THlavniOkno& hlavni);
   ~TTrida() override;
 
 protected:
@@ -70,9 +73,16 @@ private:
   void UlozObrazek();
   void Tiskni();
   void UmistiBox(QWidget* box) const;
+  void GrafSeZmenil(TZmenaGrafu druh);
+  void VytvorVolby();
+  void PripojNabidku();
+  void PripojPlatno();
+  void PripojZaznam();
 
-  TForm1* okno;
+  TForm* okno;
   TImage* image1;  // the main window's canvas control
+  TMemo* memo1;    // its output line
+  std::vector<QWidget*> tlacitka;  // the command buttons the class keeps seeing
   QAction* cisla = nullptr;
   QAction* delky = nullptr;
   QAction* prubeh = nullptr;
@@ -86,10 +96,29 @@ private:
   std::unique_ptr<TFormPrubeh> okenkoPrubehu;
   std::unique_ptr<TFormCviceni> okenkoCviceni = std::make_unique<TFormCviceni>();
   std::unique_ptr<TFormNapovedaTridy> okenkoNapovedy;  // made when first asked for
+  // The graph as the last replacement left it: a replacement by an equal graph (the same
+  // file opened again, edited or not since) keeps the narration.
+  TSnimekGrafu vyprave = graf.Snimek();
+  int posluchac = 0;
 };
 
-TTrida::TTrida(TForm1* o)
-    : QObject(o), okno(o), image1(o->Image1), menu(new QMenu(o->Image1)), okenkoPrubehu(std::make_unique<TFormPrubeh>()) {
+TTrida::TTrida(const THlavniOkno& hlavni)
+    : QObject(hlavni.okno),
+      okno(hlavni.okno),
+      image1(hlavni.platno),
+      memo1(hlavni.vystup),
+      tlacitka(hlavni.tlacitka),
+      menu(new QMenu(hlavni.platno)),
+      okenkoPrubehu(std::make_unique<TFormPrubeh>()) {
+  VytvorVolby();
+  PripojNabidku();
+  PripojPlatno();
+  PripojZaznam();
+}
+
+// The menu's entries, as actions of the main window with their keys; the choices among them
+// are remembered.
+void TTrida::VytvorVolby() {
   menu->setObjectName(QStringLiteral("MenuPlatna"));
   const TVolba volby[] = {
       {cisla, "ActionCisla", "Čísla vrcholů", QKeySequence(Qt::Key_F2), "Trida/CislaVrcholu"},
@@ -117,72 +146,89 @@ TTrida::TTrida(TForm1* o)
     const QString klic = QString::fromLatin1(v.klic);
     connect(v.akce, &QAction::toggled, this, [klic](bool zapnuto) { NastaveniTridy()->setValue(klic, zapnuto); });
   }
-  connect(cisla, &QAction::toggled, okno->Image1, [this] { okno->Image1->update(); });
-  connect(delky, &QAction::toggled, okno->Image1, [this] { okno->Image1->update(); });
+}
+
+void TTrida::PripojNabidku() {
+  connect(cisla, &QAction::toggled, image1, [this] { image1->update(); });
+  connect(delky, &QAction::toggled, image1, [this] { image1->update(); });
   connect(prubeh, &QAction::triggered, this, [this] { UkazPrubeh(-1); });
-  connect(cviceni, &QAction::triggered, this, [this] { okenkoCviceni->Show(); });
-  connect(bezZprav, &QAction::toggled, this, [](bool zapnuto) { SetMessageBoxesShown(!zapnuto); });
-  SetMessageBoxesShown(!bezZprav->isChecked());
+  connect(bezZprav, &QAction::toggled, this, [](bool zapnuto) { Vystup().NastavOkna(!zapnuto); });
+  Vystup().NastavOkna(!bezZprav->isChecked());
   connect(uloz, &QAction::triggered, this, [this] { UlozObrazek(); });
   connect(kopiruj, &QAction::triggered, this, [this] { QGuiApplication::clipboard()->setImage(ObrazPlatna(Prekryvy())); });
+  connect(cviceni, &QAction::triggered, this, [this] { okenkoCviceni->Show(); });
   connect(napoveda, &QAction::triggered, this, [this] {
     if (!okenkoNapovedy) okenkoNapovedy = std::make_unique<TFormNapovedaTridy>();
     okenkoNapovedy->Show();
   });
   connect(tisk, &QAction::triggered, this, [this] { Tiskni(); });
+}
 
+void TTrida::PripojPlatno() {
   // The right button, the menu key and Shift+F10 open the same menu.
-  okno->Image1->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(okno->Image1, &QWidget::customContextMenuRequested, this,
-          [this](const QPoint& bod) { menu->popup(okno->Image1->mapToGlobal(bod)); });
+  image1->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(image1, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& bod) { menu->popup(image1->mapToGlobal(bod)); });
   for (const QKeySequence& klavesa : {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)}) {
     auto* zkratka = new QShortcut(klavesa, okno);
     connect(zkratka, &QShortcut::activated, this, [this] {
-      menu->popup(okno->Image1->mapToGlobal(okno->Image1->rect().center()));
+      menu->popup(image1->mapToGlobal(image1->rect().center()));
     });
   }
-  okno->Image1->setToolTip(QStringLiteral("Pravé tlačítko myši otevře nabídku plátna: čísla vrcholů, délky hran, "
+  image1->setToolTip(QStringLiteral("Pravé tlačítko myši otevře nabídku plátna: čísla vrcholů, délky hran, "
                                           "průběh výkladu, uložení obrázku."));
-  okno->Image1->installEventFilter(this);
+  image1->installEventFilter(this);
   // The step window may be the active one while the class looks at the canvas.
-  okno->Image1->setAttribute(Qt::WA_AlwaysShowToolTips);
-  okno->Image1->OnPaintOver = [this](QPainter& painter) {
+  image1->setAttribute(Qt::WA_AlwaysShowToolTips);
+  image1->OnPaintOver = [this](QPainter& painter) {
     const std::vector<TOperace>& obraz = Zaznamnik().Obraz();
     KresliPopisky(painter, obraz, obraz.size(), 1.0, Prekryvy());
   };
+}
 
-  // The output line's last text at the end of a command is its result row; another path
-  // in the path box (a graph opened or created) makes the old narration meaningless.
-  connect(okno->Memo1, &QPlainTextEdit::textChanged, this,
-          [this] { Zaznamnik().VystupniRadek(FromQt(okno->Memo1->toPlainText())); });
-  connect(okno->Edit1, &QLineEdit::textChanged, this, [] { Zaznamnik().SmazVyklad(); });
+// The step window follows the recording, the narration follows the graph, and boxes go
+// beside the canvas.
+void TTrida::PripojZaznam() {
+  posluchac = graf.Poslouchej([this](TZmenaGrafu druh) { GrafSeZmenil(druh); });
   Zaznamnik().PriZmeneVykladu = [this] { okenkoPrubehu->Obnov(); };
   // Without boxes the step window is where the class reads what a command said, also when
   // it only wrote the output line.
   Zaznamnik().PoPrikazu = [this](bool vypravel) {
     if (bezZprav->isChecked() && vypravel) UkazPrubeh(0);
   };
-  SetBoxPlacement([this](QWidget* box) { UmistiBox(box); });
+  Vystup().NastavUmisteni([this](QWidget* box) { UmistiBox(box); });
 }
 
 // The main window deletes its children in creation order: Image1, with its paint hook, is
 // gone by now.
 TTrida::~TTrida() {
+  graf.Neposlouchej(posluchac);
   Zaznamnik().PriZmeneVykladu = nullptr;
   Zaznamnik().PoPrikazu = nullptr;
-  SetBoxPlacement(nullptr);
-  SetMessageBoxesShown(true);
+  Vystup().NastavUmisteni(nullptr);
+  Vystup().NastavOkna(true);
+}
+
+// Another graph (opened, new, emptied) makes the old narration meaningless; edits in place
+// keep it, as the class may still be comparing.
+void TTrida::GrafSeZmenil(TZmenaGrafu druh) {
+  if (druh != TZmenaGrafu::Nahrazen) return;
+  TSnimekGrafu ted = graf.Snimek();
+  if (ted == vyprave) return;
+  vyprave = std::move(ted);
+  Zaznamnik().SmazVyklad();
 }
 
 QRect TTrida::PlatnoNaObrazovce() const {
-  return QRect(okno->Image1->mapToGlobal(QPoint(0, 0)), okno->Image1->size());
+  return QRect(image1->mapToGlobal(QPoint(0, 0)), image1->size());
 }
 
 // The class keeps seeing the canvas, the output line under it and the command buttons.
 void TTrida::UkazPrubeh(int radek) {
   QRect chranene = PlatnoNaObrazovce();
-  for (QWidget* w : {static_cast<QWidget*>(okno->Memo1), static_cast<QWidget*>(okno->Button6),
-                     static_cast<QWidget*>(okno->Button7), static_cast<QWidget*>(okno->Button8)})
+  std::vector<QWidget*> videt = tlacitka;
+  videt.push_back(memo1);
+  for (QWidget* w : videt)
     if (w->isVisible()) chranene = chranene.united(QRect(w->mapToGlobal(QPoint(0, 0)), w->size()));
   okenkoPrubehu->Ukaz(okno, chranene, radek);
 }
@@ -196,7 +242,7 @@ void TTrida::UlozObrazek() {
 
 // The canvas as shown, with the output line under it: the result the class arrived at.
 void TTrida::Tiskni() {
-  const QString chyba = ::Tiskni(okno, StrankaPlatna(Prekryvy(), okno->Memo1->toPlainText()));
+  const QString chyba = ::Tiskni(okno, StrankaPlatna(Prekryvy(), memo1->toPlainText()));
   if (!chyba.isEmpty()) UkazChybuTridy(okno, chyba);
 }
 
@@ -206,11 +252,8 @@ void TTrida::UmistiBox(QWidget* box) const {
   if (!okno->isVisible() || !okno->screen()) return;
   const QRect obrazovka = okno->screen()->availableGeometry();
   const QRect platno = PlatnoNaObrazovce();
-  // The frame the window system adds, as the main window has it (none before it is mapped).
-  const QRect vnitrek = okno->geometry(), ramec = okno->frameGeometry();
-  const QMargins ramecek(vnitrek.left() - ramec.left(), vnitrek.top() - ramec.top(), ramec.right() - vnitrek.right(),
-                         ramec.bottom() - vnitrek.bottom());
-  const QSize s = box->size().grownBy(ramecek);
+  // A box gets the frame the main window has.
+  const QSize s = box->size().grownBy(RamecekOkna(okno));
   const int mezera = 12;
   const QPoint kandidati[] = {
       {platno.right() + 1 + mezera, platno.top()},
@@ -234,14 +277,14 @@ bool TTrida::eventFilter(QObject* watched, QEvent* event) {
   const auto* pomoc = static_cast<QHelpEvent*>(event);
   const QString popis = PopisMista(Zaznamnik().Obraz(), pomoc->pos());
   if (popis.isEmpty()) return false;  // the menu hint
-  QToolTip::showText(pomoc->globalPos(), popis, okno->Image1);
+  QToolTip::showText(pomoc->globalPos(), popis, image1);
   return true;
 }
 
 }  // namespace
 
-void PripojTridu(TForm1* okno) {
-  new TTrida(okno);
+void PripojTridu(const THlavniOkno& hlavni) {
+  new TTrida(hlavni);
 }
 
 QString PopisMista(const std::vector<TOperace>& obraz, QPoint bod) {

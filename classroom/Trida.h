@@ -12,10 +12,21 @@
 
 #include <vector>
 
-class TForm1;
+class TForm;
+class TImage;
+class TMemo;
+
+// The parts of the main window the layer works over: the window, its canvas control and its
+// output line.
+struct THlavniOkno {
+  TForm* okno;
+  TImage* platno;
+  TMemo* vystup;
+  std::vector<QWidget*> tlacitka;  // the command buttons a window opened beside must not cover
+};
 
 // Attaches the layer to the main window for the window's lifetime.
-void PripojTridu(TForm1* okno);
+void PripojTridu(const THlavniOkno& hlavni);
 
 // What the pointer at canvas point bod is over in the picture: the nearest dot within a few
 // pixels ("Vrchol 3 · hodnota 2.5 · stupeň 4 · comment", the rest read from graf, the

@@ -1,59 +1,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Trivex developers
-// The recorder sees the drawing unit and the boxes through their observers; the
-// commands' boundaries come from Invoke, which every event handler runs through.
+// The recorder sees the drawing, the output line, the boxes and the commands' bounds on the
+// output road; the bounds come from Invoke, which every event handler runs through.
 #include "classroom/Zaznam.h"
 
 #include "model/UGraf.h"
-#include "platform/Dialogs.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
 
-// The lowest-numbered vertex lying at (x, y), 0 when none does.
-std::uint8_t VrcholNa(std::int32_t x, std::int32_t y, std::uint8_t krome = 0) {
-  const std::uint8_t n = graf.GetPocet();
-  for (std::uint8_t i = 1; i <= n; ++i)
-    if (i != krome && graf.GetX(i) == x && graf.GetY(i) == y) return i;
-  return 0;
-}
-
-// Both ends of a drawn edge; vertices sharing a position prefer a pair the graph joins.
+// The vertices the operation names, as far as the graph has them now.
 TOperace PopisOperace(const TKresleni& kresleni) {
   TOperace operace{kresleni};
-  if (kresleni.druh == TKresleni::Vrchol) operace.u = VrcholNa(kresleni.x1, kresleni.y1);
-  if (kresleni.druh != TKresleni::Hrana) return operace;
   const std::uint8_t n = graf.GetPocet();
-  std::uint8_t a = 0, b = 0;
-  for (std::uint8_t i = 1; i <= n && !(a && graf.GetHrana(std::max(a, b), std::min(a, b)) != 0.0); ++i) {
-    if (graf.GetX(i) != kresleni.x1 || graf.GetY(i) != kresleni.y1) continue;
-    for (std::uint8_t j = 1; j <= n; ++j) {
-      if (j == i || graf.GetX(j) != kresleni.x2 || graf.GetY(j) != kresleni.y2) continue;
-      const bool spojene = graf.GetHrana(std::max(i, j), std::min(i, j)) != 0.0;
-      if (!a || spojene) a = i, b = j;
-      if (spojene) break;
-    }
-  }
-  if (!a) return operace;
-  operace.u = std::min(a, b);
-  operace.v = std::max(a, b);
+  const auto vGrafu = [n](std::uint8_t w) { return w >= 1 && w <= n; };
+  if (kresleni.druh == TKresleni::Vrchol && vGrafu(kresleni.u)) operace.u = kresleni.u;
+  if (kresleni.druh != TKresleni::Hrana || !vGrafu(kresleni.u) || !vGrafu(kresleni.v) || kresleni.u == kresleni.v)
+    return operace;
+  operace.u = std::min(kresleni.u, kresleni.v);
+  operace.v = std::max(kresleni.u, kresleni.v);
   operace.delka = graf.GetHrana(operace.v, operace.u);
   return operace;
 }
-
-const bool pripojeno = [] {
-  NastavPozorovateleKresleni([](const TKresleni& k) { Zaznamnik().Kresleni(k); });
-  SetMessageObserver([](const std::string& text) { Zaznamnik().Zprava(text); });
-  SetCommandObserver([](bool zacina) { Zaznamnik().Prikaz(zacina); });
-  return true;
-}();
 
 }  // namespace
 
 TZaznamnik& Zaznamnik() {
   static TZaznamnik zaznamnik;
-  (void)pripojeno;
   return zaznamnik;
 }
 

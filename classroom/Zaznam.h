@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-// A drawing operation with what it showed of the graph when it was drawn: the vertex at a
-// dot, the two vertices an edge joins (u < v) and the edge's length. 0 where no vertex of
-// the graph lay at that point, so later edits of the graph change no recorded picture.
+// A drawing operation with what it showed of the graph when it was drawn: the vertex of a
+// dot, the two vertices an edge joins (u < v) and the edge's length. 0 where the operation
+// drew no vertex the graph had then, so later edits of the graph change no recorded picture.
 struct TOperace {
   TKresleni kresleni;
   std::uint8_t u = 0;
@@ -38,7 +38,7 @@ struct TVyklad {
   std::vector<TKrok> kroky;
 };
 
-class TZaznamnik {
+class TZaznamnik : public TPozorovatelVystupu {
 public:
   // The picture as the drawing unit last left it: the operations since the last clear,
   // or all of them over a white canvas while nothing has been cleared yet.
@@ -54,11 +54,11 @@ public:
   std::function<void()> PriZmeneVykladu;
   std::function<void(bool vypravel)> PoPrikazu;
 
-  // What the hooks report.
-  void Kresleni(const TKresleni& kresleni);
-  void Zprava(const std::string& text);
-  void VystupniRadek(const std::string& text);
-  void Prikaz(bool zacina);
+  // What the output road reports.
+  void Kresleni(const TKresleni& kresleni) override;
+  void Zprava(const std::string& text) override;
+  void VystupniRadek(const std::string& text) override;
+  void Prikaz(bool zacina) override;
 
 private:
   void ZacniVyklad();
@@ -76,7 +76,7 @@ private:
   std::string vystup;
 };
 
-// The one recorder, attached to the drawing unit and the message boxes before main runs.
+// The one recorder; the composition root puts it on the output road.
 TZaznamnik& Zaznamnik();
 
 // Where the picture of the operations from..to starts: after the last clear before to

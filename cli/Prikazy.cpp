@@ -54,15 +54,6 @@ void VypisRadky(std::FILE* kam, const std::vector<std::string>& radky) {
   VypisBajty(kam, Radky(radky));
 }
 
-TButton* Tlacitko(int cislo) {
-  switch (cislo) {
-    case 6: return Form1->Button6;
-    case 7: return Form1->Button7;
-    case 8: return Form1->Button8;
-    default: return Form1->Button10;
-  }
-}
-
 QString Export(const TVolby& volby) {
   const QString pripona = QFileInfo(volby.cil).suffix().toLower();
   if (pripona == QLatin1String("grf")) return UlozGrafDo(volby.cil);
@@ -93,8 +84,9 @@ int Zpracuj(const TVolby& volby, std::vector<std::string>& hlaseni, QByteArray& 
     return 2;
   }
   hlaseni.clear();
-  Invoke([&cesta] { Form1->OtevriGraf(cesta); });
-  if (!Form1->TabControl1->GetVisible()) {
+  bool otevren = false;
+  Invoke([&] { otevren = Form1->OtevriGraf(cesta); });
+  if (!otevren) {
     VypisRadky(stderr, hlaseni);
     return 2;
   }
@@ -102,7 +94,7 @@ int Zpracuj(const TVolby& volby, std::vector<std::string>& hlaseni, QByteArray& 
     hlaseni.clear();
     const TPrikazRadky* prikaz = NajdiPrikaz(volby.prikaz);
     if (prikaz->zalozka >= 0) Form1->TabControl1->setCurrentIndex(prikaz->zalozka);
-    Tlacitko(prikaz->tlacitko)->click();
+    (Form1->*prikaz->tlacitko)->click();
     hlaseni.push_back(Form1->Memo1->GetText());
     vystup += Radky(hlaseni);
   }

@@ -4,8 +4,9 @@
 // help2man, the manual page, so that the three cannot tell different stories.
 #include "cli/Volby.h"
 
-#include "cviceni/Priklady.h"
 #include "classroom/Obraz.h"
+#include "cviceni/Priklady.h"
+#include "windows/main.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -40,14 +41,14 @@ const TVolba kVolby[] = {
 };
 
 const TPrikazRadky kPrikazy[] = {
-    {"skore", 1, 6, "karta Najdi, Skore", "score (degree sequence)"},
-    {"kostra", 1, 7, "karta Najdi, Nejkratsi kostra", "shortest spanning tree"},
-    {"kruskal", 2, 6, "karta Simulace, Kruskal", "Kruskal's method, step by step"},
-    {"jarnik", 2, 7, "karta Simulace, Jarnik", "Jarnik's method, step by step"},
-    {"boruvka", 2, 8, "karta Simulace, Boruvka", "Boruvka's method, step by step"},
-    {"koster", 3, 6, "karta Pocet, Koster", "number of spanning trees"},
-    {"komponent", 3, 7, "karta Pocet, Komponent", "number of components"},
-    {"obarvi", -1, 10, "tlacitko Obarvi", "identification colours of the vertices"},
+    {"skore", 1, &TForm1::Button6, "karta Najdi, Skore", "score (degree sequence)"},
+    {"kostra", 1, &TForm1::Button7, "karta Najdi, Nejkratsi kostra", "shortest spanning tree"},
+    {"kruskal", 2, &TForm1::Button6, "karta Simulace, Kruskal", "Kruskal's method, step by step"},
+    {"jarnik", 2, &TForm1::Button7, "karta Simulace, Jarnik", "Jarnik's method, step by step"},
+    {"boruvka", 2, &TForm1::Button8, "karta Simulace, Boruvka", "Boruvka's method, step by step"},
+    {"koster", 3, &TForm1::Button6, "karta Pocet, Koster", "number of spanning trees"},
+    {"komponent", 3, &TForm1::Button7, "karta Pocet, Komponent", "number of components"},
+    {"obarvi", -1, &TForm1::Button10, "tlacitko Obarvi", "identification colours of the vertices"},
 };
 
 // The toolkit's own window options, taken here only so that they do not count as
@@ -141,8 +142,10 @@ const TPrikazRadky* NajdiPrikaz(const QString& jmeno) {
   return nullptr;
 }
 
-TVolby RozeberVolby(const QStringList& args) {
-  QCommandLineParser parser;
+namespace {
+
+// The program's options and, hidden from the help, the toolkit's own, which QApplication takes.
+void PridejVolby(QCommandLineParser& parser) {
   // Single-dash words are the toolkit's habit (-platform offscreen); -h and -v still work.
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   for (const TVolba& v : kVolby) {
@@ -157,6 +160,42 @@ TVolby RozeberVolby(const QStringList& args) {
     volba.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(volba);
   }
+}
+
+// --import ZDROJ CIL.grf, alone.
+TVolby VolbyImportu(TVolby volby, const QStringList& zbytek, bool beh) {
+  if (beh || volby.cisla || volby.delky) return Odmitni(QStringLiteral("--import nelze spojit s jinymi volbami"));
+  if (zbytek.isEmpty()) return Odmitni(QStringLiteral("chybi CIL.grf"));
+  if (zbytek.size() > 1) return Odmitni(QStringLiteral("prebyvajici argument '%1'").arg(zbytek.at(1)));
+  if (!MaPriponu(zbytek.first(), kGraf))
+    return Odmitni(QStringLiteral("--import zapisuje jen soubor .grf, ne '%1'").arg(zbytek.first()));
+  volby.rezim = TVolby::Import;
+  volby.cil = zbytek.first();
+  return volby;
+}
+
+// --run and --export on one SOUBOR.
+TVolby VolbyBehu(TVolby volby, const QStringList& zbytek, const QCommandLineParser& parser) {
+  if (parser.isSet(QStringLiteral("run")) && !NajdiPrikaz(volby.prikaz))
+    return Odmitni(QStringLiteral("neznamy prikaz '%1'").arg(volby.prikaz));
+  if (parser.isSet(QStringLiteral("export")) && !MaPriponu(volby.cil, kExporty))
+    return Odmitni(QStringLiteral("neznamy druh souboru '%1'").arg(volby.cil));
+  if ((volby.cisla || volby.delky) && !MaPriponu(volby.cil, kObrazky))
+    return Odmitni(QStringLiteral("--cisla a --delky patri k obrazku .png, .svg nebo .tex"));
+  if (parser.isSet(QStringLiteral("meritko")) && !MaPriponu(volby.cil, kRastry))
+    return Odmitni(QStringLiteral("--meritko patri k obrazku .png"));
+  if (zbytek.isEmpty()) return Odmitni(QStringLiteral("chybi SOUBOR"));
+  if (zbytek.size() > 1) return Odmitni(QStringLiteral("prebyvajici argument '%1'").arg(zbytek.at(1)));
+  volby.rezim = TVolby::Beh;
+  volby.soubor = zbytek.first();
+  return volby;
+}
+
+}  // namespace
+
+TVolby RozeberVolby(const QStringList& args) {
+  QCommandLineParser parser;
+  PridejVolby(parser);
   if (!parser.parse(QStringList{QStringLiteral("trivex")} + args)) {
     if (!parser.unknownOptionNames().isEmpty())
       return Odmitni(QStringLiteral("neznama volba '%1'").arg(parser.unknownOptionNames().first()));
@@ -185,16 +224,9 @@ TVolby RozeberVolby(const QStringList& args) {
   }
 
   if (parser.isSet(QStringLiteral("import"))) {
-    if (beh || volby.cisla || volby.delky || meritko || parser.isSet(QStringLiteral("priklad")) ||
-        parser.isSet(QStringLiteral("vrcholu")))
+    if (meritko || parser.isSet(QStringLiteral("priklad")) || parser.isSet(QStringLiteral("vrcholu")))
       return Odmitni(QStringLiteral("--import nelze spojit s jinymi volbami"));
-    if (zbytek.isEmpty()) return Odmitni(QStringLiteral("chybi CIL.grf"));
-    if (zbytek.size() > 1) return Odmitni(QStringLiteral("prebyvajici argument '%1'").arg(zbytek.at(1)));
-    if (!MaPriponu(zbytek.first(), kGraf))
-      return Odmitni(QStringLiteral("--import zapisuje jen soubor .grf, ne '%1'").arg(zbytek.first()));
-    volby.rezim = TVolby::Import;
-    volby.cil = zbytek.first();
-    return volby;
+    return VolbyImportu(volby, zbytek, beh);
   }
   if (parser.isSet(QStringLiteral("priklad"))) return Priklady(parser, volby, beh, zbytek);
   if (parser.isSet(QStringLiteral("vrcholu"))) return Odmitni(QStringLiteral("--vrcholu patri k --priklad"));
@@ -203,18 +235,7 @@ TVolby RozeberVolby(const QStringList& args) {
     if (meritko) return Odmitni(QStringLiteral("--meritko patri k --export"));
     return volby;  // the window, with the arguments as they came
   }
-  if (parser.isSet(QStringLiteral("run")) && !NajdiPrikaz(volby.prikaz))
-    return Odmitni(QStringLiteral("neznamy prikaz '%1'").arg(volby.prikaz));
-  if (parser.isSet(QStringLiteral("export")) && !MaPriponu(volby.cil, kExporty))
-    return Odmitni(QStringLiteral("neznamy druh souboru '%1'").arg(volby.cil));
-  if ((volby.cisla || volby.delky) && !MaPriponu(volby.cil, kObrazky))
-    return Odmitni(QStringLiteral("--cisla a --delky patri k obrazku .png, .svg nebo .tex"));
-  if (meritko && !MaPriponu(volby.cil, kRastry)) return Odmitni(QStringLiteral("--meritko patri k obrazku .png"));
-  if (zbytek.isEmpty()) return Odmitni(QStringLiteral("chybi SOUBOR"));
-  if (zbytek.size() > 1) return Odmitni(QStringLiteral("prebyvajici argument '%1'").arg(zbytek.at(1)));
-  volby.rezim = TVolby::Beh;
-  volby.soubor = zbytek.first();
-  return volby;
+  return VolbyBehu(volby, zbytek, parser);
 }
 
 QString Pouziti() {

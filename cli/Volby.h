@@ -7,11 +7,14 @@
 #include <QString>
 #include <QStringList>
 
+class TButton;
+class TForm1;
+
 // The commands --run takes, each the button of one tab of the main window.
 struct TPrikazRadky {
   const char* jmeno;  // as typed after --run
   int zalozka;        // tab to select first; -1 stays on the tab shown after opening
-  int tlacitko;       // 6, 7 or 8 for the tab's command buttons, 10 for "Obarvi"
+  TButton* TForm1::*tlacitko;  // the tab's command button, or "Obarvi"
   const char* cesky;  // the help's description, in Czech and in English
   const char* anglicky;
 };

@@ -9,24 +9,15 @@
 #include <algorithm>
 #include <cassert>
 #include <climits>
-#include <utility>
 
 std::array<TColor, 12> paleta{};
 
 namespace {
 
-TCanvas* platno = nullptr;
-
-// A function-local static, so that an observer set during static initialisation stays.
-TPozorovatelKresleni& Pozorovatel() {
-  static TPozorovatelKresleni pozorovatel;
-  return pozorovatel;
-}
-
-// The observer sees the operation even when there is no canvas to draw it on.
+// The observers see the operation even when there is no canvas to draw it on.
 void Kresli(const TKresleni& kresleni) {
-  if (Pozorovatel()) Pozorovatel()(kresleni);
-  if (platno) Nakresli(*platno, kresleni);
+  Vystup().Kresleni(kresleni);
+  if (TCanvas* platno = Vystup().Platno()) Nakresli(*platno, kresleni);
 }
 
 // A dot's bounding box reaches 2 pixels past the vertex; far outside the 32-bit
@@ -38,17 +29,7 @@ int Posun(std::int32_t souradnice, int o) {
 }  // namespace
 
 void NastavPlatno(TCanvas* p) {
-  platno = p;
-}
-
-TCanvas* Platno() {
-  return platno;
-}
-
-TPozorovatelKresleni NastavPozorovateleKresleni(TPozorovatelKresleni pozorovatel) {
-  TPozorovatelKresleni predchozi = std::move(Pozorovatel());
-  Pozorovatel() = std::move(pozorovatel);
-  return predchozi;
+  Vystup().NastavPlatno(p);
 }
 
 void NastavBarvy() {
@@ -80,15 +61,16 @@ void Nakresli(TCanvas& p, const TKresleni& kresleni) {
 
 void SmazPlatno() {
   NastavBarvy();
-  Kresli({TKresleni::Smazani, 0, 0, kSirkaPlatna, kVyskaPlatna, clWhite});
+  Kresli({TKresleni::Smazani, 0, 0, kSirkaPlatna, kVyskaPlatna, clWhite, 0, 0});
 }
 
-void VykresliVrchol(std::int32_t x, std::int32_t y, TColor c) {
-  Kresli({TKresleni::Vrchol, x, y, x, y, c});
+void VykresliVrchol(std::int32_t x, std::int32_t y, TColor c, std::uint8_t vrchol) {
+  Kresli({TKresleni::Vrchol, x, y, x, y, c, vrchol, 0});
 }
 
-void VykresliHranu(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, TColor c) {
-  Kresli({TKresleni::Hrana, x1, y1, x2, y2, c});
+void VykresliHranu(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, TColor c, std::uint8_t odkud,
+                   std::uint8_t kam) {
+  Kresli({TKresleni::Hrana, x1, y1, x2, y2, c, odkud, kam});
 }
 
 void VykresliGraf(TColor v, TColor h) {
@@ -96,7 +78,7 @@ void VykresliGraf(TColor v, TColor h) {
   const std::uint8_t n = graf.GetPocet();
   for (std::uint8_t i = 1; i <= n; ++i) {
     for (std::uint8_t j = i + 1; j <= n; ++j)
-      if (graf.GetHrana(j, i) != 0.0) VykresliHranu(graf.GetX(i), graf.GetY(i), graf.GetX(j), graf.GetY(j), h);
-    VykresliVrchol(graf.GetX(i), graf.GetY(i), v);
+      if (graf.GetHrana(j, i) != 0.0) VykresliHranu(graf.GetX(i), graf.GetY(i), graf.GetX(j), graf.GetY(j), h, i, j);
+    VykresliVrchol(graf.GetX(i), graf.GetY(i), v, i);
   }
 }

@@ -8,6 +8,7 @@
 #include "files/USoubor.h"
 #include "model/UGraf.h"
 #include "platform/Cp1250.h"
+#include "platform/Forms.h"
 #include "platform/SysUtils.h"
 
 #include <QFile>
@@ -167,12 +168,6 @@ QString Importuj(const QString& zdroj, const QString& cil, QStringList& varovani
     for (std::uint8_t j = 1; j <= novy.n; ++j) graf.SetHrana(i, j, novy.delky[i][j]);
   }
   return UlozGrafDo(cil);
-}
-
-std::string CestaProgramu(const QString& cesta) {
-  const std::filesystem::path systemova = std::filesystem::u8path(QFileInfo(cesta).absoluteFilePath().toStdString());
-  const std::string jmeno = ProgramPath(systemova);
-  return SystemPath(jmeno) == systemova ? jmeno : std::string();
 }
 
 QString UlozGrafDo(const QString& cil) {

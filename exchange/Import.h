@@ -23,9 +23,5 @@ QString RozmistiGraf(tnovyGraf& novy);
 // message and nothing written. Warnings go to varovani either way.
 QString Importuj(const QString& zdroj, const QString& cil, QStringList& varovani);
 
-// The program's name (Windows-1250) of a path given by the system; empty when the path
-// holds a character that the code page lacks, which the program could not name.
-std::string CestaProgramu(const QString& cesta);
-
 // Writes graf with the graph file's writer to cil; jmenoSouboru stays as it was.
 QString UlozGrafDo(const QString& cil);

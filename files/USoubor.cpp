@@ -195,6 +195,7 @@ int NactiGraf() {
   // The file passed the check; a count it no longer holds means it changed since.
   const int n = cteni.Cele();
   if (n < 0 || n > kMaxVrcholu) ChybaVstupu("soubor " + jmenoSouboru + " se behem cteni zmenil");
+  const TDavkaZmen davka(graf);
   graf.Init(std::uint8_t(n));
   for (std::uint8_t i = 1; i <= n; ++i) {
     graf.SetHodnota(i, cteni.Realne());

@@ -6,6 +6,8 @@
 #include "platform/Dialogs.h"
 
 #include "platform/Forms.h"
+#include "platform/SysUtils.h"
+#include "platform/Vystup.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -17,21 +19,6 @@
 
 namespace {
 
-// Who receives the texts, where boxes go and who hears of commands. A function-local
-// static, so that what is set during static initialisation stays.
-struct TPrijemci {
-  TMessageHandler handler;
-  TMessageHandler observer;
-  TBoxPlacement placement;
-  TCommandObserver commandObserver;
-};
-
-TPrijemci& Prijemci() {
-  static TPrijemci prijemci;
-  return prijemci;
-}
-
-bool boxesShown = true;
 int commandDepth = 0;
 
 // A box has its size only once it is being shown, and is not yet on screen then.
@@ -41,7 +28,7 @@ public:
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Show && Prijemci().placement) Prijemci().placement(static_cast<QWidget*>(watched));
+    if (event->type() == QEvent::Show && Vystup().Umisteni()) Vystup().Umisteni()(static_cast<QWidget*>(watched));
     return false;
   }
 };
@@ -64,12 +51,12 @@ int RunModal(QDialog& dialog, QWidget* owner) {
 }  // namespace
 
 void ShowMessage(const std::string& text) {
-  if (Prijemci().observer) Prijemci().observer(text);
-  if (Prijemci().handler) {
-    Prijemci().handler(text);
+  Vystup().Zprava(text);
+  if (const TMessageHandler prijemce = Vystup().PrijemceZprav()) {
+    prijemce(text);
     return;
   }
-  if (!boxesShown) return;
+  if (!Vystup().Okna()) return;
   QWidget* owner = QApplication::activeWindow();
   QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Trivex"), ToQt(text), QMessageBox::Ok, owner);
   box.setTextFormat(Qt::PlainText);
@@ -79,38 +66,30 @@ void ShowMessage(const std::string& text) {
 }
 
 TMessageHandler SetMessageHandler(TMessageHandler handler) {
-  return std::exchange(Prijemci().handler, std::move(handler));
-}
-
-TMessageHandler SetMessageObserver(TMessageHandler observer) {
-  return std::exchange(Prijemci().observer, std::move(observer));
-}
-
-void SetMessageBoxesShown(bool shown) {
-  boxesShown = shown;
-}
-
-TBoxPlacement SetBoxPlacement(TBoxPlacement placement) {
-  return std::exchange(Prijemci().placement, std::move(placement));
-}
-
-TCommandObserver SetCommandObserver(TCommandObserver observer) {
-  return std::exchange(Prijemci().commandObserver, std::move(observer));
+  return Vystup().NastavPrijemceZprav(std::move(handler));
 }
 
 TCommand::TCommand() {
-  if (commandDepth++ == 0 && Prijemci().commandObserver) Prijemci().commandObserver(true);
+  if (commandDepth++ == 0) Vystup().Prikaz(true);
 }
 
 TCommand::~TCommand() {
-  if (--commandDepth == 0 && Prijemci().commandObserver) Prijemci().commandObserver(false);
+  if (--commandDepth == 0) Vystup().Prikaz(false);
+}
+
+void NastavUlozeni(QFileDialog& dialog) {
+  dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
 }
 
 TFileDialog::TFileDialog(QWidget* owner, bool save) : dialog(std::make_unique<QFileDialog>(owner)) {
-  dialog->setOption(QFileDialog::DontUseNativeDialog, true);
-  dialog->setFileMode(QFileDialog::AnyFile);
-  dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-  if (save) dialog->setOption(QFileDialog::DontConfirmOverwrite, true);
+  // An open dialog differs from a save dialog only in what it accepts.
+  NastavUlozeni(*dialog);
+  if (save)
+    dialog->setOption(QFileDialog::DontConfirmOverwrite, true);
+  else
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
 }
 
 TFileDialog::~TFileDialog() = default;
@@ -133,4 +112,14 @@ bool TFileDialog::Execute() {
   if (chosen.isEmpty()) return false;
   fileName = FromQt(chosen.first());
   return true;
+}
+
+std::optional<std::string> VyberSouborKUlozeni(QWidget* vlastnik) {
+  // Each use has a dialog of its own, released when the use ends, however it ends.
+  TSaveDialog uloz(vlastnik);
+  uloz.SetTitle("Zadejte adresu souboru ve kterem bude graf ulozen");
+  uloz.SetInitialDir(GetCurrentDir());
+  uloz.SetDefaultExt("grf");
+  if (!uloz.Execute()) return std::nullopt;
+  return uloz.GetFileName();
 }

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QFileDialog;
@@ -17,26 +18,14 @@ void ShowMessage(const std::string& text);
 
 // Replaces the modal box by another receiver of the texts (a test's recorder) until
 // it is replaced again; an empty handler brings the box back. Returns the previous one.
+// (The receiver of the output road, platform/Vystup.h, where the observers, the boxes'
+// placement and the no-boxes mode are set as well.)
 using TMessageHandler = std::function<void(const std::string&)>;
 TMessageHandler SetMessageHandler(TMessageHandler handler);
 
-// Sees every text ShowMessage is given, before a box or the handler gets it (the
-// classroom's recording). Returns the previous observer.
-TMessageHandler SetMessageObserver(TMessageHandler observer);
-// With boxes off ShowMessage opens no box and returns at once; the observer, and a
-// handler when one is set, still get the text.
-void SetMessageBoxesShown(bool shown);
-// Moves each box, sized already, before it appears on screen (beside the canvas rather
-// than over it). Returns the previous placement; an empty one leaves boxes where the
-// window system puts them.
-using TBoxPlacement = std::function<void(QWidget* box)>;
-TBoxPlacement SetBoxPlacement(TBoxPlacement placement);
-
 // A command is the outermost event handler running: Invoke holds a TCommand meanwhile,
 // and handlers that run inside it (a box's event loop, a window shown by it) are part of
-// it. The observer hears true when a command starts and false when it has ended.
-using TCommandObserver = std::function<void(bool started)>;
-TCommandObserver SetCommandObserver(TCommandObserver observer);
+// it. The output road's observers hear true when a command starts and false when it ends.
 class TCommand {
 public:
   TCommand();
@@ -44,6 +33,11 @@ public:
   TCommand(const TCommand&) = delete;
   TCommand& operator=(const TCommand&) = delete;
 };
+
+// Qt's own file dialog, as every file dialog of the program is (it looks the same everywhere
+// and a test can answer it like a user), set up to save under any name. The graph's save
+// dialog (which never asks before replacing a file) and the classroom's saves use it.
+void NastavUlozeni(QFileDialog& dialog);
 
 // A file dialog created for one use. Paths are Windows-1250 texts like all texts of
 // the program. Execute runs it modally and tells whether the user confirmed.
@@ -64,6 +58,11 @@ private:
   std::unique_ptr<QFileDialog> dialog;
   std::string fileName;
 };
+
+// The save dialog of a graph file (title, current folder, ".grf" added): the chosen
+// path, or none when the user cancels. The graph's save, the new-graph dialog and the
+// exercise's example share it.
+std::optional<std::string> VyberSouborKUlozeni(QWidget* vlastnik);
 
 // Open: an existing or a new name may be chosen; the caller checks the file.
 class TOpenDialog : public TFileDialog {

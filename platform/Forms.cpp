@@ -12,8 +12,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QPalette>
 #include <QShowEvent>
+
+#include <filesystem>
 
 namespace {
 TApplication application;
@@ -27,6 +30,12 @@ QString ToQt(const std::string& text) {
 
 std::string FromQt(const QString& text) {
   return Utf8ToCp1250(text.toStdString());
+}
+
+std::string CestaProgramu(const QString& cesta) {
+  const std::filesystem::path systemova = std::filesystem::u8path(QFileInfo(cesta).absoluteFilePath().toStdString());
+  const std::string jmeno = ProgramPath(systemova);
+  return SystemPath(jmeno) == systemova ? jmeno : std::string();
 }
 
 void Invoke(const TNotifyEvent& handler) {

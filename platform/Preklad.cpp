@@ -10,10 +10,8 @@
 
 void NactiPrekladQt(QCoreApplication& app) {
   const QString jmeno = QStringLiteral("qtbase_cs");
-  if (app.findChild<QTranslator*>(jmeno, Qt::FindDirectChildrenOnly)) return;
   // The application owns the translator, so it serves every window to the end.
   auto* preklad = new QTranslator(&app);
-  preklad->setObjectName(jmeno);
   if (!preklad->load(jmeno, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
     delete preklad;
     return;

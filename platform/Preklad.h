@@ -8,6 +8,6 @@ class QCoreApplication;
 
 // Installs Qt's Czech catalogue (qtbase_cs from the translations folder of the Qt
 // installation) into app for as long as the process runs. Without the catalogue
-// nothing changes: Qt's texts stay English and the program starts as ever. Calling
-// it again installs nothing twice.
+// nothing changes: Qt's texts stay English and the program starts as ever. Called
+// once, at start.
 void NactiPrekladQt(QCoreApplication& app);

@@ -6,7 +6,7 @@
 #include "support/ProgramWindow.h"
 
 #include "cviceni/Priklady.h"
-#include "windows/FrmCviceni.h"
+#include "classroom/FrmCviceni.h"
 
 #include <QAction>
 #include <QApplication>

@@ -155,4 +155,21 @@ TEST_F(MainWindow, RandomSessionKeepsTheGraphWholeAndSaysOnlyKnownTexts) {
   EXPECT_GT(answerer.messages.size(), std::size_t(kroku) / 20) << "the refusals were reached, seed " << seed;
 }
 
+// A start-up path the program cannot name (a character outside Windows-1250) is said so, and
+// no graph opens: not a missing file, not another file.
+TEST_F(MainWindow, StartUpPathOutsideTheCodePageIsSaidSoAndOpensNothing) {
+  const QString cizi = Soubor(QString::fromUtf8(u8"graf \u0175.grf"));
+  ASSERT_TRUE(QFile::copy(Soubor("g.grf"), cizi));
+  FreeProgramWindows();
+  CreateProgramWindows();
+  OtevriPriStartu(QFile::encodeName(cizi).constData());
+  ShowActive(Form1);
+  QTRY_COMPARE(answerer.messages.size(), std::size_t(1));
+  const std::string zprava = answerer.messages[0];
+  EXPECT_EQ(0u, zprava.find(FromQt(QStringLiteral("Soubor "))));
+  EXPECT_NE(std::string::npos, zprava.find(FromQt(QString::fromUtf8(u8"obsahuje znaky, které program neumí zapsat"))));
+  EXPECT_EQ(0, graf.GetPocet());
+  EXPECT_EQ(kUvodniTvar, Viditelne());
+}
+
 }  // namespace

@@ -4,9 +4,11 @@
 // an error in a handler reaches the user, the tab strip.
 #include "platform/Controls.h"
 #include "platform/Dialogs.h"
+#include "platform/Forms.h"
 #include "platform/SysUtils.h"
 #include "support/TestSupport.h"
 
+#include <QDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -56,6 +58,20 @@ TEST_F(BoxWindow, ExitRunsOnceBeforeTheNextEnterAndAnErrorInAHandlerIsReported) 
   for (QWidget* t : moves) t ? QTest::mouseClick(t, Qt::LeftButton) : QTest::keyClick(boxes[0], Qt::Key_Tab);
   EXPECT_EQ(Log({"exit Edit1", "enter Edit2", "exit Edit2", "enter Edit1", "exit Edit1", "enter Edit3"}), log);
   EXPECT_EQ(Log({" spatne cislo ", " spatne cislo ", "'abc' neni platne cele cislo"}), answerer.messages);
+}
+
+// A system path becomes the program's name of it only when that name leads back to the same
+// file; a relative one is made absolute as the file dialogs give it.
+TEST(ProgramPaths, NameOnlyWhatLeadsBackToTheSameFile) {
+  const QString tady = QDir::currentPath();
+  const struct { const char* nazev; QString cesta; std::string jmeno; } pripady[] = {
+      {"plain", QStringLiteral("/tmp/a.grf"), "/tmp/a.grf"},
+      {"Czech", QString::fromUtf8(u8"/tmp/kůň.grf"), FromQt(QString::fromUtf8(u8"/tmp/kůň.grf"))},
+      {"relative", QStringLiteral("b.grf"), FromQt(tady + QStringLiteral("/b.grf"))},
+      {"outside the code page", QString::fromUtf8(u8"/tmp/\u0175.grf"), ""},
+      {"outside, in a folder", QString::fromUtf8(u8"/tmp/\u65e5/a.grf"), ""},
+  };
+  for (const auto& p : pripady) EXPECT_EQ(p.jmeno, CestaProgramu(p.cesta)) << p.nazev;
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include "support/ProgramWindow.h"
 
 #include "classroom/Obraz.h"
-#include "windows/prubeh.h"
+#include "classroom/prubeh.h"
 
 #include <QAction>
 #include <QApplication>

@@ -8,7 +8,7 @@
 #include "classroom/Obraz.h"
 #include "classroom/Trida.h"
 #include "platform/Dialogs.h"
-#include "windows/prubeh.h"
+#include "classroom/prubeh.h"
 
 #include <QAction>
 #include <QApplication>

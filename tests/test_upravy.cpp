@@ -9,7 +9,7 @@
 #include "windows/frmedvrch.h"
 #include "windows/frminfo.h"
 #include "windows/nv.h"
-#include "windows/prubeh.h"
+#include "classroom/prubeh.h"
 
 #include <QAction>
 #include <QContextMenuEvent>

@@ -5,9 +5,9 @@
 #include "support/ProgramWindow.h"
 
 #include "classroom/Trida.h"
-#include "windows/NapovedaTridy.h"
+#include "classroom/NapovedaTridy.h"
 #include "windows/frmhelpp.h"
-#include "windows/prubeh.h"
+#include "classroom/prubeh.h"
 
 #include <QAction>
 #include <QApplication>

@@ -11,7 +11,7 @@
 #include "Trivex.h"
 #include "platform/Forms.h"
 #include "windows/main.h"
-#include "windows/prubeh.h"
+#include "classroom/prubeh.h"
 
 #include <QAction>
 #include <QApplication>

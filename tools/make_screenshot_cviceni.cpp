@@ -6,7 +6,7 @@
 // Runs headless on Qt's offscreen platform unless QT_QPA_PLATFORM says otherwise.
 #include "Trivex.h"
 #include "platform/Forms.h"
-#include "windows/FrmCviceni.h"
+#include "classroom/FrmCviceni.h"
 #include "windows/main.h"
 
 #include <QAction>

@@ -17,7 +17,7 @@
 #include "windows/frminfo.h"
 #include "windows/main.h"
 #include "windows/nv.h"
-#include "windows/prubeh.h"
+#include "classroom/prubeh.h"
 
 #include <QAction>
 #include <QInputDialog>

@@ -147,7 +147,7 @@ void TFormXY::ZvyrazniVrcholy() {
         std::any_of(radky.begin(), radek, [&text](const tradek& vyssi) { return vyssi.vrchol->GetText() == text; });
     if (jizOznacen || !vstup.Plati(text, 'b') || !MaDelkuCislaVrcholu(text)) continue;
     const int n = StrToInt(text);
-    if (JeVrchol(n)) VykresliVrchol(graf.GetX(std::uint8_t(n)), graf.GetY(std::uint8_t(n)), radek->barva);
+    if (JeVrchol(n)) VykresliVrchol(graf.GetX(std::uint8_t(n)), graf.GetY(std::uint8_t(n)), radek->barva, std::uint8_t(n));
   }
 }
 

@@ -4,16 +4,13 @@
 // chooses the mode object whose operations the three command buttons run.
 #include "windows/main.h"
 
-#include "Trivex.h"
 #include "algorithms/UMetody.h"
-#include "classroom/Trida.h"
 #include "drawing/PUVykresli.h"
 #include "files/USoubor.h"
 #include "files/ukontrola.h"
 #include "model/UGraf.h"
 #include "platform/Dialogs.h"
 #include "platform/SysUtils.h"
-#include "upravy/Platno.h"
 #include "windows/FrmOProgram.h"
 #include "windows/frmedvrch.h"
 #include "windows/frmhelpp.h"
@@ -22,10 +19,8 @@
 #include "windows/nv.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QTimer>
 
-#include <filesystem>
 #include <iterator>
 #include <memory>
 #include <utility>
@@ -95,23 +90,17 @@ const struct tzalozka {
 }  // namespace
 
 void OtevriPriStartu(const char* argument) {
-  // The argument is in the system's 8-bit encoding; inside, paths are Windows-1250
-  // texts, and a relative one is made absolute as the open dialog would give it.
-  const QString cesta = QFileInfo(QFile::decodeName(argument)).absoluteFilePath();
-  const std::string jmeno = ProgramPath(std::filesystem::u8path(cesta.toStdString()));
+  // The argument is in the system's 8-bit encoding; inside, paths are Windows-1250 texts.
+  const QString cesta = QFile::decodeName(argument);
+  const std::string jmeno = CestaProgramu(cesta);
+  if (jmeno.empty()) {
+    const std::string zprava = FromQt(QStringLiteral("Soubor %1 nelze otevřít: jeho cesta obsahuje znaky, "
+                                                     "které program neumí zapsat (mimo Windows-1250).")
+                                          .arg(cesta));
+    QTimer::singleShot(0, Form1, [zprava] { Invoke([&zprava] { ShowMessage(zprava); }); });
+    return;
+  }
   QTimer::singleShot(0, Form1, [jmeno] { Invoke([&jmeno] { Form1->OtevriGraf(jmeno); }); });
-}
-
-void CreateForms() {
-  Application->CreateForm(Form1);
-  Application->CreateForm(Form3);
-  Application->CreateForm(Form4);
-  Application->CreateForm(Form6);
-  Application->CreateForm(Form7);
-  Application->CreateForm(FormXY);
-  Application->CreateForm(Form2);
-  PripojTridu(Form1);  // classroom layer: canvas menu, labels, step window (classroom/Trida.h)
-  PripojUpravy(Form1);  // editing on the canvas, undo, recovery copies (upravy/Platno.h)
 }
 
 TForm1::TForm1() : TForm("TForm1", "Trivex", 135, 0, 870, 780) {
@@ -150,9 +139,6 @@ TForm1::TForm1() : TForm("TForm1", "Trivex", 135, 0, 870, 780) {
       {BitBtn1, &TForm1::BitBtn1Click},
   };
   for (const auto& row : kliknuti) row.button->OnClick = [this, click = row.click] { (this->*click)(); };
-
-  NastavPlatno(Image1->GetCanvas());
-  VypisDoMemo = [this](const std::string& text) { Memo1->SetText(text); };
 }
 
 void TForm1::FormShow() {
@@ -170,6 +156,8 @@ void TForm1::FormClose() {
 
 void TForm1::BitBtn1Click() {
   if (PredZahozenim && !PredZahozenim()) return;
+  // Emptied here and again as the window closes: one replacement for the listeners.
+  const TDavkaZmen davka(graf);
   if (metoda) {
     metoda.reset();
     graf.Clear();
@@ -194,11 +182,15 @@ void TForm1::Button2Click() {
   VykresliGraf(clBlack, clBlack);
 }
 
-void TForm1::OtevriGraf(const std::string& cesta) {
-  TDavkaZmen davka(graf);
-  if (graf.GetPocet() != 0) ZrusGraf();
-  SetJmenoSouboru(cesta);
-  const int vysledek = NactiGraf();
+bool TForm1::OtevriGraf(const std::string& cesta) {
+  int vysledek = 0;
+  {
+    // Reopening the same file is one replacement by the same graph, not an emptying first.
+    const TDavkaZmen davka(graf);
+    if (graf.GetPocet() != 0) ZrusGraf();
+    SetJmenoSouboru(cesta);
+    vysledek = NactiGraf();
+  }
   if (vysledek == 0) {
     Edit1->SetText(GetJmenoSouboru());
     UkazTvar(kOtevren);
@@ -207,16 +199,7 @@ void TForm1::OtevriGraf(const std::string& cesta) {
     ShowMessage(vysledek == 1 ? " vami vybrany soubor obsahuje data negrafu " : " vami vybrany soubor neexistuje ");
   }
   VykresliGraf(clBlack, clBlack);
-}
-
-std::optional<std::string> VyberSouborKUlozeni(QWidget* vlastnik) {
-  // Each use has a dialog of its own, released when the use ends, however it ends.
-  TSaveDialog uloz(vlastnik);
-  uloz.SetTitle("Zadejte adresu souboru ve kterem bude graf ulozen");
-  uloz.SetInitialDir(GetCurrentDir());
-  uloz.SetDefaultExt("grf");
-  if (!uloz.Execute()) return std::nullopt;
-  return uloz.GetFileName();
+  return vysledek == 0;
 }
 
 void TForm1::Button3Click() {
@@ -295,7 +278,7 @@ void TForm1::UkazZalozku(int index) {
     Button8->SetCaption(zalozka.popisky[2]);
   }
   if (zalozka.spoctiKomponenty) tpocet().Prikaz2();
-  if (zalozka.smazVystup) Memo1->SetText("");
+  if (zalozka.smazVystup) Vypis("");
   if (zalozka.prekresli) {
     SmazPlatno();
     VykresliGraf(clBlack, clBlack);

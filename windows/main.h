@@ -56,8 +56,8 @@ public:
   void NovyGraf(const std::string& cesta);
 
   // The open command once a path is chosen: loads the file into graf, shows its path
-  // or says why it is no graph, and draws the graph in black.
-  void OtevriGraf(const std::string& cesta);
+  // or says why it is no graph, and draws the graph in black. True when a graph was loaded.
+  bool OtevriGraf(const std::string& cesta);
 
   // A graph made or recovered on the canvas, under cesta (empty: it has no file yet): the
   // path box shows it and the graph commands are offered, as for a new graph.
@@ -86,10 +86,6 @@ private:
 };
 
 extern TForm1* Form1;
-
-// The save dialog of a graph file (title, current folder, ".grf" added): the chosen
-// path, or none when the user cancels.
-std::optional<std::string> VyberSouborKUlozeni(QWidget* vlastnik);
 
 // Opens the file named on the command line (in the system's 8-bit encoding) as the
 // open command does, once the event loop runs after the main window is shown.

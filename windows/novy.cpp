@@ -58,9 +58,12 @@ void TForm3::BitBtn1Click() {
     return;
   }
 
-  graf.Clear();
-  SetJmenoSouboru(cesta);
-  graf.Init(static_cast<std::uint8_t>(n));
+  {
+    const TDavkaZmen davka(graf);
+    graf.Clear();
+    SetJmenoSouboru(cesta);
+    graf.Init(static_cast<std::uint8_t>(n));
+  }
 
   Form1->NovyGraf(cesta);
   Close();

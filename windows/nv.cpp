@@ -56,12 +56,12 @@ constexpr int kRadky[4] = {272, 328, 384, 448};
 
 void KresliVrchol(long long v, TColor c) {
   const auto i = static_cast<std::uint8_t>(v);
-  VykresliVrchol(graf.GetX(i), graf.GetY(i), c);
+  VykresliVrchol(graf.GetX(i), graf.GetY(i), c, i);
 }
 
 void KresliHranu(long long a, long long b, TColor c) {
   const auto i = static_cast<std::uint8_t>(a), j = static_cast<std::uint8_t>(b);
-  VykresliHranu(graf.GetX(i), graf.GetY(i), graf.GetX(j), graf.GetY(j), c);
+  VykresliHranu(graf.GetX(i), graf.GetY(i), graf.GetX(j), graf.GetY(j), c, i, j);
 }
 
 void Vyprazdni(const tslot& slot) {
@@ -86,6 +86,12 @@ private:
 }  // namespace
 
 TForm4::TForm4() : TForm("TForm4", "Editace grafu", 200, 100, 694, 632) {
+  VytvorOvladace();
+  NastavVzhled();
+  Propoj();
+}
+
+void TForm4::VytvorOvladace() {
   Edit1 = new TEdit(this, "Edit1", 32, 16);
   Edit2 = new TEdit(this, "Edit2", 256, 16, 409);
   Edit3 = new TEdit(this, "Edit3", 32, 56);
@@ -111,7 +117,10 @@ TForm4::TForm4() : TForm("TForm4", "Editace grafu", 200, 100, 694, 632) {
     sloty[k].zkoumanyNejdrive = popis.zkoumanyNejdrive;
   }
   BitBtn2 = new TBitBtn(this, "BitBtn2", bkOK, 256, 520, 233, 57);
+}
 
+// Captions, read-only boxes, the colour boxes and the tab order.
+void TForm4::NastavVzhled() {
   MakeCaption(Edit1, "Graf");
   MakeCaption(Edit3, "Pocet vrcholu");
   MakeCaption(Edit5, "Zkoumany vrchol a jeho hodnota");
@@ -139,7 +148,9 @@ TForm4::TForm4() : TForm("TForm4", "Editace grafu", 200, 100, 694, 632) {
   for (std::size_t k = 4; k < 8; ++k) poradi.insert(poradi.end(), {sloty[k].soused, sloty[k].delka});
   poradi.insert(poradi.end(), {Edit28, Edit38});
   TabOrder(poradi);
+}
 
+void TForm4::Propoj() {
   for (TEdit* edit : {Edit6, Edit7}) vstup.Sleduj(edit);
   Edit7->OnExit = [this] { Edit7Exit(); };
   Edit6->OnExit = [this] { Edit6Exit(); };
@@ -289,9 +300,12 @@ void TForm4::DelkaExit(const tslot& slot) {
     return;
   }
   const double d = StrToFloat(delka->GetText());
-  // Both rows, so the edge stays symmetric; 0 removes it.
-  graf.SetHrana(std::uint8_t(m), std::uint8_t(e), d);
-  graf.SetHrana(std::uint8_t(e), std::uint8_t(m), d);
+  // Both rows, so the edge stays symmetric; 0 removes it. One edge, one change.
+  {
+    const TDavkaZmen davka(graf);
+    graf.SetHrana(std::uint8_t(m), std::uint8_t(e), d);
+    graf.SetHrana(std::uint8_t(e), std::uint8_t(m), d);
+  }
   ZvyrazniSousedy();
 
   // Slots naming the same vertex show the same length; the texts are compared as

@@ -70,6 +70,10 @@ protected:
   void FormShow() override;
 
 private:
+  void VytvorOvladace();
+  void NastavVzhled();
+  void Propoj();
+
   // Edit6, Edit7 and the slot edits remember their text on entering.
   tciselnyVstup vstup{" zadal jsi necislo "};
   bool kaskadaPovolena = true;

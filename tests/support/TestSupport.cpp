@@ -11,6 +11,7 @@
 #include "model/UGraf.h"
 #include "platform/Dialogs.h"
 #include "platform/Forms.h"
+#include "platform/Vystup.h"
 
 #include <QApplication>
 #include <QFile>
@@ -54,9 +55,9 @@ MessageRecorder::~MessageRecorder() { SetMessageHandler(nullptr); }
 
 TestSurface::TestSurface() : canvas(kSirkaPlatna, kVyskaPlatna) {
   NastavPlatno(&canvas);
-  VypisDoMemo = [this](const std::string& text) { memo = text; };
+  Vystup().NastavRadek([this](const std::string& text) { memo = text; });
 }
-TestSurface::~TestSurface() { NastavPlatno(nullptr); VypisDoMemo = nullptr; }
+TestSurface::~TestSurface() { NastavPlatno(nullptr); Vystup().NastavRadek(nullptr); }
 
 void ResetProgramState() {
   metoda.reset();
@@ -70,7 +71,7 @@ void CreateProgramWindows() { ResetProgramState(); CreateForms(); }
 void FreeProgramWindows() {
   Application->FreeForms();
   NastavPlatno(nullptr);
-  VypisDoMemo = nullptr;
+  Vystup().NastavRadek(nullptr);
   ResetProgramState();
 }
 
@@ -111,6 +112,7 @@ int main(int argc, char** argv) {
   const QTemporaryDir settings;
   QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
   Application->Initialize();
+  PripojVystup();
   ::testing::InitGoogleTest(&argc, argv);
   const int result = RUN_ALL_TESTS();
   Application->FreeForms();

@@ -2,17 +2,17 @@
 // Copyright (C) 2026 Trivex developers
 // The window works on its own snapshot of a graph and never on graf, except for the few
 // moments of a save, which go through the graph file's one writer.
-#include "windows/FrmCviceni.h"
+#include "classroom/FrmCviceni.h"
 
 #include "algorithms/UKostry.h"
 #include "classroom/Obraz.h"
+#include "classroom/prubeh.h"
 #include "cviceni/Priklady.h"
 #include "drawing/PUVykresli.h"
 #include "exchange/Import.h"
 #include "platform/Controls.h"
+#include "platform/Dialogs.h"
 #include "platform/SysUtils.h"
-#include "windows/main.h"
-#include "windows/prubeh.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

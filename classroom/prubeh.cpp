@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Trivex developers
 // The step window reads the recording only; browsing it never touches Image1 or graf.
-#include "windows/prubeh.h"
+#include "classroom/prubeh.h"
 
 #include "classroom/Tisk.h"
 #include "drawing/PUVykresli.h"
 #include "platform/AtomickyZapis.h"
 #include "platform/Obrazovka.h"
+#include "platform/Dialogs.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -28,14 +29,6 @@
 namespace {
 
 const char* const kGeometrie = "Prubeh/Geometrie";
-
-// Qt's own save dialog, as every file dialog of the program: it looks the same everywhere
-// and a test can answer it like a user.
-void NastavUlozeni(QFileDialog& dialog) {
-  dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setFileMode(QFileDialog::AnyFile);
-}
 
 }  // namespace
 
@@ -107,6 +100,13 @@ void TObrazKroku::paintEvent(QPaintEvent*) {
 }
 
 TFormPrubeh::TFormPrubeh() : TForm("TFormPrubeh", "Průběh výkladu", 0, 0, 760, 620) {
+  VytvorOvladace();
+  Rozvrhni();
+  Propoj();
+  Obnov();
+}
+
+void TFormPrubeh::VytvorOvladace() {
   LabelKrok = new QLabel(this);
   LabelKrok->setObjectName(QStringLiteral("LabelKrok"));
   LabelKrok->setWordWrap(true);
@@ -120,7 +120,12 @@ TFormPrubeh::TFormPrubeh() : TForm("TFormPrubeh", "Průběh výkladu", 0, 0, 760
   ListKroky->setMaximumHeight(160);
   CheckCisla = new QCheckBox(QStringLiteral("Čísla vrcholů"), this);
   CheckDelky = new QCheckBox(QStringLiteral("Délky hran"), this);
+  CheckCisla->setObjectName(QStringLiteral("CheckCisla"));
+  CheckDelky->setObjectName(QStringLiteral("CheckDelky"));
+}
 
+// The buttons and their keys, and the layout around them.
+void TFormPrubeh::Rozvrhni() {
   const struct {
     QPushButton*& tlacitko;
     const char* jmeno;
@@ -149,13 +154,10 @@ TFormPrubeh::TFormPrubeh() : TForm("TFormPrubeh", "Průběh výkladu", 0, 0, 760
   }
   posuny->addStretch();
   ovladani->insertStretch(0);
-  CheckCisla->setObjectName(QStringLiteral("CheckCisla"));
-  CheckDelky->setObjectName(QStringLiteral("CheckDelky"));
   for (QCheckBox* volba : {CheckCisla, CheckDelky}) {
     volba->setChecked(true);
     volba->setFocusPolicy(Qt::NoFocus);
     ovladani->insertWidget(ovladani->count() - 3, volba);
-    QObject::connect(volba, &QCheckBox::toggled, this, [this] { ZobrazVybrany(); });
   }
 
   auto* sloupec = new QVBoxLayout(this);
@@ -165,7 +167,11 @@ TFormPrubeh::TFormPrubeh() : TForm("TFormPrubeh", "Průběh výkladu", 0, 0, 760
   sloupec->addLayout(posuny);
   sloupec->addLayout(ovladani);
   PridejVyuku(sloupec, ovladani);
+}
 
+void TFormPrubeh::Propoj() {
+  for (QCheckBox* volba : {CheckCisla, CheckDelky})
+    QObject::connect(volba, &QCheckBox::toggled, this, [this] { ZobrazVybrany(); });
   const auto posun = [this](int kam) { Vyber(kam); };
   QObject::connect(ButtonPrvni, &QPushButton::clicked, this, [posun] { posun(0); });
   QObject::connect(ButtonZpet, &QPushButton::clicked, this, [this, posun] { posun(std::max(0, ListKroky->currentRow() - 1)); });
@@ -189,7 +195,6 @@ TFormPrubeh::TFormPrubeh() : TForm("TFormPrubeh", "Průběh výkladu", 0, 0, 760
   // Esc leaves full screen first; otherwise it gives the screen back to the canvas.
   auto* zpetZCele = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   QObject::connect(zpetZCele, &QShortcut::activated, this, [this] { isFullScreen() ? showNormal() : Close(); });
-  Obnov();
 }
 
 TFormPrubeh::~TFormPrubeh() {

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Trivex developers
 // The pace is read when each wait starts, so a change while playing applies from the next step.
-#include "windows/Prehravani.h"
+#include "classroom/Prehravani.h"
 
-#include "windows/prubeh.h"
+#include "classroom/prubeh.h"
 
 #include <QDoubleSpinBox>
 #include <QPushButton>

@@ -8,6 +8,7 @@
 #include "classroom/Obraz.h"
 #include "platform/Forms.h"
 
+#include <QMargins>
 #include <QString>
 
 #include <memory>
@@ -96,6 +97,9 @@ protected:
   void resizeEvent(QResizeEvent* event) override;
 
 private:
+  void VytvorOvladace();
+  void Rozvrhni();
+  void Propoj();
   void ZobrazVybrany();
   void UlozUmisteni();
   // The lesson's controls: the explanation, step-by-step reveal and play (prubehvyuka.cpp).

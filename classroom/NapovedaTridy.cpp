@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Trivex developers
 // A new feature adds a row (or a section) to the table below; the window needs no other change.
-#include "windows/NapovedaTridy.h"
+#include "classroom/NapovedaTridy.h"
 
 #include "platform/Obrazovka.h"
 

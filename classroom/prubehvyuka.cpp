@@ -2,10 +2,10 @@
 // Copyright (C) 2026 Trivex developers
 // The step window as a teacher paces it: each row says why it happens, the rows after the
 // selected one stay hidden until the class gets there, and the steps play at a set pace.
-#include "windows/prubeh.h"
+#include "classroom/prubeh.h"
 
 #include "classroom/Druhy.h"
-#include "windows/Prehravani.h"
+#include "classroom/Prehravani.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
