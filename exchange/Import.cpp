@@ -175,17 +175,13 @@ std::string CestaProgramu(const QString& cesta) {
   return SystemPath(jmeno) == systemova ? jmeno : std::string();
 }
 
-QString UlozGrafDo(const QString& cil) {
+QString UlozGrafDo(const QString& cil, const tgraf& g) {
   const std::string jmeno = CestaProgramu(cil);
   if (jmeno.empty()) return QStringLiteral("%1: cesta obsahuje znaky, ktere Windows-1250 nema").arg(cil);
-  const std::string predchozi = GetJmenoSouboru();
-  SetJmenoSouboru(jmeno);
-  QString chyba;
   try {
-    UlozGraf();
+    UlozGraf(g, jmeno);
   } catch (const EInOutError& e) {
-    chyba = QString::fromStdString(Cp1250ToUtf8(e.what()));
+    return QString::fromStdString(Cp1250ToUtf8(e.what()));
   }
-  SetJmenoSouboru(predchozi);
-  return chyba;
+  return QString();
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "exchange/Cteni.h"
+#include "model/UGraf.h"
 
 #include <QString>
 #include <QStringList>
@@ -27,5 +28,5 @@ QString Importuj(const QString& zdroj, const QString& cil, QStringList& varovani
 // holds a character that the code page lacks, which the program could not name.
 std::string CestaProgramu(const QString& cesta);
 
-// Writes graf with the graph file's writer to cil; jmenoSouboru stays as it was.
-QString UlozGrafDo(const QString& cil);
+// Writes g with the graph file's writer to cil. Empty result: done; otherwise the message.
+QString UlozGrafDo(const QString& cil, const tgraf& g = graf);

@@ -4,7 +4,7 @@
 #include "windows/prubeh.h"
 
 #include "drawing/PUVykresli.h"
-#include "platform/AtomickyZapis.h"
+#include "platform/AtomickyZapisQt.h"
 
 #include <QCheckBox>
 #include <QFileDialog>
