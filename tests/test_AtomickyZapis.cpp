@@ -59,8 +59,10 @@ TEST_F(AtomicWrite, SavesReplaceWholeFilesAtTheEdgesOfTheFileSystem) {
     std::string stary = "novy";  // the old file's bytes afterwards
   } cases[] = {
       {"a new file", [](const fs::path& d) { return d / "jiny"; }, true, "stary"},
+#ifndef _WIN32  // whole paths there are limited to 260 characters
       {"a name of 255 bytes", [&](const fs::path& d) { return d / dlouhe; }, true, "stary"},
       {"a name of 249 bytes", [&](const fs::path& d) { return d / dlouhe.substr(0, 249); }, true, "stary"},
+#endif
       {"an old file", [](const fs::path& d) { return d / "stary"; }, true},
       {"100 stale temporaries",
        [](const fs::path& d) {
