@@ -75,6 +75,7 @@ int Radek(const QByteArray& data, int pozice) {
 // a small file could cost minutes or gigabytes. Real GraphML declares no entities.
 QString OverXml(const QByteArray& data) {
   int atributu = 0;
+  bool znacka = false;  // inside < >, where quotes and '=' count
   char uvozovka = 0;
   for (int i = 0; i < data.size(); ++i) {
     const char c = data[i];
@@ -89,10 +90,15 @@ QString OverXml(const QByteArray& data) {
         i = k < 0 ? int(data.size()) : k;
         return true;
       };
-      if (preskoc("<!--", "-->") || preskoc("<![CDATA[", "]]>")) continue;
+      if (preskoc("<!--", "-->") || preskoc("<![CDATA[", "]]>") || preskoc("<?", "?>")) continue;
       if (data.mid(i, 8) == "<!ENTITY")
         return QStringLiteral("radek %1: GraphML s deklaracemi entit (<!ENTITY) Trivex necte").arg(Radek(data, i));
+      znacka = true;
       atributu = 0;
+    } else if (!znacka) {
+      continue;
+    } else if (c == '>') {
+      znacka = false;
     } else if (c == '"' || c == '\'') {
       uvozovka = c;
     } else if (c == '=' && ++atributu > kNejviceAtributu) {
@@ -117,6 +123,9 @@ public:
         KonecPrvku();
         continue;
       }
+      // Entities expand before the reader sees a character; real GraphML declares none.
+      if (token == QXmlStreamReader::DTD && !xml.entityDeclarations().isEmpty())
+        return QStringLiteral("GraphML s deklaracemi entit (<!ENTITY) Trivex necte");
       if (token != QXmlStreamReader::StartElement) continue;
       if (++vnoreni > kNejvetsiHloubka) {
         Hluboko();
