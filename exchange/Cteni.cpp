@@ -14,11 +14,9 @@
 #include <QXmlStreamReader>
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <limits>
 #include <map>
-#include <utility>
 
 namespace {
 
@@ -59,16 +57,8 @@ bool JenCislo(const QString& jmeno) {
   return cislo.match(jmeno).hasMatch();
 }
 
-constexpr int kNejvetsiHloubka = 100;    // of nested elements, braces
-constexpr int kNejviceAtributu = 100;    // of one XML element
-constexpr int kNejdelsiSlovo = 8192;     // bytes of one DOT name, string or comment
-constexpr int kNejviceSpojeni = 1000;    // DOT string concatenations
-constexpr long kNejviceHranDot = 10000;  // edges the DOT edge statements make
-constexpr int kUkazka = 40;              // characters of a field quoted in a message
-
-int Radek(const QByteArray& data, int pozice) {
-  return int(data.left(pozice).count('\n')) + 1;
-}
+constexpr int kNejviceAtributu = 100;  // of one XML element
+constexpr int kUkazka = 40;            // characters of a field quoted in a message
 
 // What the XML parser cannot bound by itself: it compares each attribute with all the
 // others of its element, and it expands entities before the reader sees a character, so
@@ -92,7 +82,7 @@ QString OverXml(const QByteArray& data) {
       };
       if (preskoc("<!--", "-->") || preskoc("<![CDATA[", "]]>") || preskoc("<?", "?>")) continue;
       if (data.mid(i, 8) == "<!ENTITY")
-        return QStringLiteral("radek %1: GraphML s deklaracemi entit (<!ENTITY) Trivex necte").arg(Radek(data, i));
+        return QStringLiteral("radek %1: GraphML s deklaracemi entit (<!ENTITY) Trivex necte").arg(RadekZdroje(data, i));
       znacka = true;
       atributu = 0;
     } else if (!znacka) {
@@ -102,7 +92,7 @@ QString OverXml(const QByteArray& data) {
     } else if (c == '"' || c == '\'') {
       uvozovka = c;
     } else if (c == '=' && ++atributu > kNejviceAtributu) {
-      return QStringLiteral("radek %1: prvek GraphML ma vic nez %2 atributu").arg(Radek(data, i)).arg(kNejviceAtributu);
+      return QStringLiteral("radek %1: prvek GraphML ma vic nez %2 atributu").arg(RadekZdroje(data, i)).arg(kNejviceAtributu);
     }
   }
   return QString();
@@ -127,7 +117,7 @@ public:
       if (token == QXmlStreamReader::DTD && !xml.entityDeclarations().isEmpty())
         return QStringLiteral("GraphML s deklaracemi entit (<!ENTITY) Trivex necte");
       if (token != QXmlStreamReader::StartElement) continue;
-      if (++vnoreni > kNejvetsiHloubka) {
+      if (++vnoreni > kNejvetsiVnoreni) {
         Hluboko();
         break;
       }
@@ -143,7 +133,7 @@ public:
 
 private:
   void Hluboko() {
-    xml.raiseError(QStringLiteral("prvky jsou vnoreny hloubeji nez %1").arg(kNejvetsiHloubka));
+    xml.raiseError(QStringLiteral("prvky jsou vnoreny hloubeji nez %1").arg(kNejvetsiVnoreni));
   }
 
   void KonecPrvku() {
@@ -212,7 +202,7 @@ private:
     for (int uroven = 1; uroven > 0 && !xml.atEnd();) {
       switch (xml.readNext()) {
         case QXmlStreamReader::StartElement:
-          if (vnoreni + ++uroven > kNejvetsiHloubka) Hluboko();
+          if (vnoreni + ++uroven > kNejvetsiVnoreni) Hluboko();
           break;
         case QXmlStreamReader::EndElement: --uroven; break;
         case QXmlStreamReader::Characters:
@@ -265,143 +255,17 @@ private:
   bool koren = false;
 };
 
-// A DOT token that names something: a bare name or number, a quoted or an HTML string.
-bool ZnakNazvu(const QByteArray& d, int i) {
-  const auto c = (unsigned char)d[i];
-  if (c == '-') return i + 1 >= d.size() || (d[i + 1] != '-' && d[i + 1] != '>');
-  return std::isalnum(c) || c == '_' || c == '.' || c >= 0x80;
-}
-
-// The scan of a DOT file that PripravDot makes: tokens as Graphviz's scanner cuts them,
-// braces as groups of vertices, and for each edge operator the product of the groups on
-// either side, which is how many edges Graphviz makes of it.
-class tpruzkumDot {
-public:
-  explicit tpruzkumDot(QByteArray& data) : d(data) {}
-
-  QString Over() {
-    for (int i = 0; i < d.size();) {
-      const int zacatek = i;
-      const char c = d[i];
-      const char dalsi = i + 1 < d.size() ? d[i + 1] : '\0';
-      bool nazev = true;
-      if (std::isspace((unsigned char)c)) {
-        ++i;
-        continue;
-      }
-      if (c == '/' && dalsi == '*') {
-        const int konec = d.indexOf("*/", i + 2);
-        i = konec < 0 ? int(d.size()) : konec + 2;
-        nazev = false;
-      } else if ((c == '/' && dalsi == '/') || c == '#') {
-        const int konec = d.indexOf('\n', i);
-        i = konec < 0 ? int(d.size()) : konec;
-        nazev = false;
-      } else if (c == '"') {
-        for (++i; i < d.size() && d[i] != '"'; i += d[i] == '\\' ? 2 : 1) {}
-        i = std::min(i + 1, int(d.size()));
-      } else if (c == '<') {
-        for (int uroven = 0; i < d.size() && (uroven += d[i] == '<' ? 1 : d[i] == '>' ? -1 : 0) > 0; ++i) {}
-        i = std::min(i + 1, int(d.size()));
-      } else if (ZnakNazvu(d, i)) {
-        while (i < d.size() && ZnakNazvu(d, i)) ++i;
-      } else {
-        nazev = false;
-        i += c == '-' ? 2 : 1;
-        const QString chyba = Znak(c);
-        if (!chyba.isEmpty()) return QStringLiteral("radek %1: ").arg(Radek(d, zacatek)) + chyba;
-        prvni = false;
-      }
-      if (i - zacatek > kNejdelsiSlovo)
-        return QStringLiteral("radek %1: nazev, retezec nebo komentar DOT je delsi nez %2 bajtu")
-            .arg(Radek(d, zacatek))
-            .arg(kNejdelsiSlovo);
-      if (nazev) Nazev(zacatek, i);
-      if (hran > kNejviceHranDot)
-        return QStringLiteral("radek %1: prikazy DOT tvori vic nez %2 hran").arg(Radek(d, zacatek)).arg(kNejviceHranDot);
-    }
-    return QString();
-  }
-
-private:
-  struct tskupina {
-    long vrcholu = 0;  // named inside, nested groups included
-    long levy = 0;     // size of the last operand
-    bool hrana = false;  // an edge operator waits for its right operand
-  };
-
-  void Operand(long velikost) {
-    tskupina& s = skupiny.back();
-    if (s.hrana) hran += s.levy * velikost;
-    s.hrana = false;
-    s.levy = velikost;
-  }
-
-  void Nazev(int zacatek, int konec) {
-    const QByteArray slovo = d.mid(zacatek, konec - zacatek).toLower();
-    const bool bylPrvni = std::exchange(prvni, false);
-    if (atributy) return;
-    // Graphviz would keep the last of repeated edges of a strict graph without a word.
-    if (bylPrvni && slovo == "strict") {
-      for (int i = zacatek; i < konec; ++i) d[i] = ' ';
-      return;
-    }
-    if (std::exchange(jmenoPodgrafu, false)) return;
-    if (slovo == "subgraph") jmenoPodgrafu = true;
-    if (slovo == "graph" || slovo == "digraph" || slovo == "node" || slovo == "edge" || slovo == "subgraph") return;
-    skupiny.back().vrcholu += 1;
-    Operand(1);
-  }
-
-  QString Znak(char c) {
-    switch (c) {
-      case '{':
-        jmenoPodgrafu = false;
-        if (int(skupiny.size()) > kNejvetsiHloubka) return QStringLiteral("DOT je vnoren hloubeji nez %1 zavorek").arg(kNejvetsiHloubka);
-        skupiny.emplace_back();
-        break;
-      case '}':
-        if (skupiny.size() > 1) {
-          const long velikost = skupiny.back().vrcholu;
-          skupiny.pop_back();
-          skupiny.back().vrcholu += velikost;
-          Operand(velikost);
-        }
-        break;
-      case '[': atributy = true; break;
-      case ']': atributy = false; break;
-      case '-': skupiny.back().hrana = true; break;
-      case '+':
-        if (++spojeni > kNejviceSpojeni) return QStringLiteral("DOT spojuje vic nez %1 retezcu").arg(kNejviceSpojeni);
-        break;
-      default: break;
-    }
-    return QString();
-  }
-
-  QByteArray& d;
-  std::vector<tskupina> skupiny = std::vector<tskupina>(1);
-  long hran = 0;
-  int spojeni = 0;
-  bool atributy = false;       // inside [ ]
-  bool prvni = true;           // no token read yet
-  bool jmenoPodgrafu = false;  // the next name names a subgraph
-};
-
 }  // namespace
+
+int RadekZdroje(const QByteArray& data, int pozice) {
+  return int(data.left(pozice).count('\n')) + 1;
+}
 
 QString Ukazka(const QString& pole) {
   QString ukazka = pole.left(kUkazka);
   for (QChar& c : ukazka)
     if (c.unicode() < 0x20) c = QLatin1Char('?');
   return pole.size() > kUkazka ? ukazka + QStringLiteral("...") : ukazka;
-}
-
-QString PripravDot(QByteArray& data) {
-  if (data.startsWith("\xEF\xBB\xBF")) data.remove(0, 3);
-  if (const auto nula = data.indexOf('\0'); nula >= 0)
-    return QStringLiteral("radek %1: soubor obsahuje nulovy bajt, DOT je text").arg(Radek(data, int(nula)));
-  return tpruzkumDot(data).Over();
 }
 
 QString PrilisMnoho() {
@@ -438,7 +302,7 @@ QString CtiSeznamHran(const QByteArray& data, tciziGraf& g) {
   };
 
   if (const auto nula = data.indexOf('\0'); nula >= 0)
-    return QStringLiteral("radek %1: soubor obsahuje nulovy bajt, seznam hran je text").arg(Radek(data, int(nula)));
+    return QStringLiteral("radek %1: soubor obsahuje nulovy bajt, seznam hran je text").arg(RadekZdroje(data, int(nula)));
   const QList<QByteArray> radky = data.split('\n');
   for (int r = 0; r < radky.size(); ++r) {
     QString radek = QString::fromUtf8(radky[r]);

@@ -45,6 +45,10 @@ constexpr int kNejviceVrcholu = kMaxVrcholu;
 // Characters of a vertex comment kept; no window shows more, and a longer one is cut
 // with a warning.
 constexpr int kNejdelsiKomentar = 1000;
+// Nesting of elements or braces that a reader accepts.
+constexpr int kNejvetsiVnoreni = 100;
+// The line (from 1) of a byte of the source, for messages.
+int RadekZdroje(const QByteArray& data, int pozice);
 // A field of the source quoted in a message: control characters become '?', and a
 // long field is shown by its start.
 QString Ukazka(const QString& pole);
@@ -56,12 +60,6 @@ QString PrilisMnoho();
 QString CtiGraphML(const QByteArray& data, tciziGraf& g);
 // "u v [length]" per line, blanks between, '#' starts a comment; names without blanks.
 QString CtiSeznamHran(const QByteArray& data, tciziGraf& g);
-
-// Readies DOT for Graphviz: drops a UTF-8 byte order mark, reads "strict" graphs as
-// plain ones (so that repeated edges meet the one rule of PrevedCiziGraf), and refuses
-// what would cost Graphviz far more than the file's size: NUL bytes, deep nesting, long
-// names, strings or comments, many concatenations, edge statements that make many edges.
-QString PripravDot(QByteArray& data);
 
 // The graph ready for the program: vertices 1 to n in the source's order (names that
 // are all whole numbers in numeric order), lengths both ways, comments in Windows-1250.

@@ -5,6 +5,7 @@
 // writer, which replaces the target only once it is complete.
 #include "exchange/Import.h"
 
+#include "exchange/PripravaDot.h"
 #include "files/USoubor.h"
 #include "model/UGraf.h"
 #include "platform/Cp1250.h"
