@@ -139,7 +139,8 @@ bool JenProCteni(const fs::path& cil) {
 
 std::optional<TChybaZapisu> ZapisAtomicky(const fs::path& zadany, const std::string& data) {
   const fs::path cil = SkutecnyCil(zadany);
-  if (JenProCteni(cil)) return TChybaZapisu{TKrokZapisu::nahrazeni, "soubor je jen pro cteni"};
+  // Read-only is the user's word that the file stays; a rename would get round it.
+  if (JenProCteni(cil)) return Chyba(TKrokZapisu::nahrazeni, EACCES);
   const fs::path slozka = cil.parent_path().empty() ? fs::path(".") : cil.parent_path();
 
   fs::path docasny;
