@@ -73,6 +73,8 @@ TEST_F(Import, HostileSourcesAreRefusedWithAMessageAndTheTargetKept) {
       {"larger than the cap", "txt", Opakuj("1 2 3\n", 200000), "soubor je prilis velky"},
       {"braces nested deep", "dot", "graph { a -- b; " + Opakuj("{", 5000) + " c " + Opakuj("}", 5000) + " }",
        "radek 1: DOT je vnoren hloubeji nez 100 zavorek"},
+      {"a graph Graphviz read with a warning", "dot", "graph { 1a -- b }",
+       "neplatny DOT: Warning: syntax ambiguity - badly delimited number '1a' in line 1 of input splits into two tokens"},
       {"two graphs", "dot", "graph { a -- b }\ngraph { c -- d }\n",
        "soubor obsahuje vic nez jeden graf DOT, Trivex cte jen jeden"},
       {"data after the graph", "dot", "graph { a -- b }\n}}} !\n",
