@@ -112,25 +112,25 @@ std::string RealnyTvar(double d) {
   return tvar;
 }
 
-std::string ObsahSouboru(const tgraf& graf) {
-  const std::uint8_t n = graf.GetPocet();
+std::string ObsahSouboru(const tgraf& g) {
+  const std::uint8_t n = g.GetPocet();
   std::string obsah = IntToStr(n) + "\r\n";
   for (std::uint8_t i = 1; i <= n; ++i) {
-    obsah += RealnyTvar(graf.GetHodnota(i)) + ' ' + IntToStr(graf.GetX(i)) + ' ' + IntToStr(graf.GetY(i)) + ' ';
+    obsah += RealnyTvar(g.GetHodnota(i)) + ' ' + IntToStr(g.GetX(i)) + ' ' + IntToStr(g.GetY(i)) + ' ';
     // Entry i of vertex j's row: on an asymmetric graph the rows come out transposed.
-    for (std::uint8_t j = 1; j <= n; ++j) obsah += RealnyTvar(graf.GetHrana(i, j)) + ' ';
-    obsah += graf.GetText(i) + "\r\n";
+    for (std::uint8_t j = 1; j <= n; ++j) obsah += RealnyTvar(g.GetHrana(i, j)) + ' ';
+    obsah += g.GetText(i) + "\r\n";
   }
   return obsah;
 }
 
 // Infinite and undefined reals have no file form. The program never makes them, but a
 // save refuses them before it touches any file.
-void OverHodnoty(const tgraf& graf, const std::string& jmeno) {
-  const std::uint8_t n = graf.GetPocet();
+void OverHodnoty(const tgraf& g, const std::string& jmeno) {
+  const std::uint8_t n = g.GetPocet();
   for (std::uint8_t i = 1; i <= n; ++i) {
-    bool konecne = std::isfinite(graf.GetHodnota(i));
-    for (std::uint8_t j = 1; j <= n; ++j) konecne = konecne && std::isfinite(graf.GetHrana(i, j));
+    bool konecne = std::isfinite(g.GetHodnota(i));
+    for (std::uint8_t j = 1; j <= n; ++j) konecne = konecne && std::isfinite(g.GetHrana(i, j));
     if (!konecne) ChybaVstupu("vrchol " + IntToStr(i) + " ma hodnotu, kterou nelze zapsat do souboru " + jmeno);
   }
 }
