@@ -302,24 +302,14 @@ void TFormCviceni::ComboAlgoritmusChange() {
   if (cviceni) ZacniZnovu();
 }
 
-// The graph file has one writer, and it writes graf: the exercise's graph takes graf's place
-// for the write alone, in one batch, and graf and its file name are back as they were before
-// any window can look.
+// The exercise's own graph goes to the file; graf and its file name are never touched.
 void TFormCviceni::ButtonUlozPrikladClick() {
   if (!cviceni) return;
   const auto cesta = VyberSouborKUlozeni(this);
   if (!cesta) return;
-  QString chyba;
-  {
-    TDavkaZmen davka(graf);
-    // Back however the write ends; the batch closes after it.
-    struct TZpet {
-      const TSnimekGrafu puvodni = graf.Snimek();
-      ~TZpet() { graf.Obnov(puvodni, TZmenaGrafu::Nahrazen); }
-    } zpet;
-    graf.Obnov(snimek, TZmenaGrafu::Nahrazen);
-    chyba = UlozGrafDo(ToQt(*cesta));
-  }
+  tgraf kopie;
+  kopie.Obnov(snimek, TZmenaGrafu::Nahrazen);
+  const QString chyba = UlozGrafDo(ToQt(*cesta), kopie);
   if (!chyba.isEmpty()) UkazChybuTridy(this, chyba);
 }
 

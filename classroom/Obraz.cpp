@@ -4,7 +4,7 @@
 // canvas to the pixel; the vector one follows the same operations with QPainter.
 #include "classroom/Obraz.h"
 
-#include "platform/AtomickyZapis.h"
+#include "platform/AtomickyZapisQt.h"
 #include "platform/Controls.h"
 #include "platform/Graphics.h"
 #include "platform/SysUtils.h"

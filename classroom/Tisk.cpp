@@ -4,7 +4,7 @@
 // the picture is the vector one at whatever size the paper gives it.
 #include "classroom/Tisk.h"
 
-#include "platform/AtomickyZapis.h"
+#include "platform/AtomickyZapisQt.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>

@@ -5,7 +5,7 @@
 
 #include "classroom/Tisk.h"
 #include "drawing/PUVykresli.h"
-#include "platform/AtomickyZapis.h"
+#include "platform/AtomickyZapisQt.h"
 #include "platform/Obrazovka.h"
 #include "platform/Dialogs.h"
 

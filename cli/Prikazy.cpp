@@ -16,7 +16,7 @@
 #include "exchange/Import.h"
 #include "exchange/Zapis.h"
 #include "model/UGraf.h"
-#include "platform/AtomickyZapis.h"
+#include "platform/AtomickyZapisQt.h"
 #include "platform/Dialogs.h"
 #include "platform/Forms.h"
 #include "windows/main.h"
@@ -111,10 +111,9 @@ int Zpracuj(const TVolby& volby, std::vector<std::string>& hlaseni, QByteArray& 
 // A generated example is written as a graph file and then opened like any other, so every
 // command and export treats it exactly as a file the user made.
 QString ZapisPriklad(int cislo, int vrcholu, const QString& cil) {
-  graf.Obnov(SnimekPrikladu(VytvorPriklad(cislo, vrcholu)), TZmenaGrafu::Nahrazen);
-  const QString chyba = UlozGrafDo(cil);
-  graf.Clear();
-  return chyba;
+  tgraf priklad;
+  priklad.Obnov(SnimekPrikladu(VytvorPriklad(cislo, vrcholu)), TZmenaGrafu::Nahrazen);
+  return UlozGrafDo(cil, priklad);
 }
 
 // The worksheets: for each number the graph, its picture with numbers and lengths, and the

@@ -5,6 +5,8 @@
 // and no window, so that it can be fuzzed on its own.
 #pragma once
 
+#include "model/UGraf.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -34,10 +36,22 @@ struct tciziGraf {
   bool osaYNahoru = false;  // positions counted upwards, as Graphviz does
 };
 
-// A source is read in full into memory; larger ones are refused before reading.
-constexpr qint64 kNejvetsiZdroj = 16 * 1024 * 1024;
+// A source is read in full into memory; larger ones are refused before reading. A graph
+// of 15 vertices with long comments needs a few hundred kilobytes at most, and the
+// readers' cost stays small below this bound.
+constexpr qint64 kNejvetsiZdroj = 1024 * 1024;
 // A source with more vertices is refused; the readers stop counting beyond it.
-constexpr int kNejviceVrcholu = 15;
+constexpr int kNejviceVrcholu = kMaxVrcholu;
+// Characters of a vertex comment kept; no window shows more, and a longer one is cut
+// with a warning.
+constexpr int kNejdelsiKomentar = 1000;
+// Nesting of elements or braces that a reader accepts.
+constexpr int kNejvetsiVnoreni = 100;
+// The line (from 1) of a byte of the source, for messages.
+int RadekZdroje(const QByteArray& data, int pozice);
+// A field of the source quoted in a message: control characters become '?', and a
+// long field is shown by its start.
+QString Ukazka(const QString& pole);
 // The message of that refusal, the same for every format.
 QString PrilisMnoho();
 
@@ -59,8 +73,8 @@ struct tnovyGraf {
 
 // Checks and converts: at most 15 vertices, every length a nonzero number (default 1),
 // every value a number (default 0); self-loops dropped and parallel edges reduced to the
-// shortest, each with a warning; characters that Windows-1250 lacks become '?' with a
-// warning naming the vertex. Positions are kept when every vertex has them and they lie
+// shortest, each with a warning; characters that Windows-1250 lacks become '?' and
+// comments are cut to kNejdelsiKomentar characters, with a warning naming the vertex. Positions are kept when every vertex has them and they lie
 // on the canvas, fitted into it with a margin otherwise.
 QString PrevedCiziGraf(const tciziGraf& g, tnovyGraf& novy, QStringList& varovani);
 

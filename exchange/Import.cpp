@@ -5,6 +5,7 @@
 // writer, which replaces the target only once it is complete.
 #include "exchange/Import.h"
 
+#include "exchange/PripravaDot.h"
 #include "files/USoubor.h"
 #include "model/UGraf.h"
 #include "platform/Cp1250.h"
@@ -18,6 +19,10 @@
 #include <gvc.h>
 
 #include <memory>
+
+// cgraph exports the scanner's reset, which its own parser uses after an error, without
+// declaring it.
+extern "C" void aglexbad(void);
 
 namespace {
 
@@ -34,10 +39,46 @@ int ZachytZpravu(char* text) {
 }
 
 struct tzachyceni {
-  tzachyceni() : predchozi(agseterrf(ZachytZpravu)) { ZpravyGraphvizu().clear(); }
+  tzachyceni() : predchozi(agseterrf(ZachytZpravu)) {
+    ZpravyGraphvizu().clear();
+    agreseterrors();
+  }
   ~tzachyceni() { agseterrf(predchozi); }
   agusererrf predchozi;
 };
+
+// Anything Graphviz reported while reading: errors it recovered from still leave a
+// graph that is not what the file says.
+bool Chybovalo() {
+  return agerrors() > 0 || !ZpravyGraphvizu().trimmed().isEmpty();
+}
+
+QString NeplatnyDot() {
+  QString proc = ZpravyGraphvizu().simplified();
+  // For bytes that are not text at all Graphviz names no reason, or quotes them garbled.
+  if (proc.isEmpty() || proc.contains(QLatin1String("(null)")) || proc.contains(QChar::ReplacementCharacter))
+    return QStringLiteral("soubor neni platny DOT (neni to text grafu Graphvizu)");
+  constexpr int kNejdelsi = 200;
+  if (proc.size() > kNejdelsi) proc = proc.left(kNejdelsi) + QStringLiteral("...");
+  return QStringLiteral("neplatny DOT: ") + proc;
+}
+
+// The source as Graphviz's reader takes it: a line at a time, as from a file.
+struct tvstupDot {
+  const QByteArray& data;
+  int pozice = 0;
+};
+
+int CtiRadek(void* kanal, char* kam, int kolik) {
+  tvstupDot& vstup = *static_cast<tvstupDot*>(kanal);
+  int n = 0;
+  while (n < kolik && vstup.pozice < vstup.data.size()) {
+    const char c = vstup.data[vstup.pozice++];
+    kam[n++] = c;
+    if (c == '\n') break;
+  }
+  return n;
+}
 
 struct tzavriGraf {
   void operator()(Agraph_t* g) const { agclose(g); }
@@ -69,14 +110,28 @@ bool MaAtributVrcholu(Agraph_t* g, const char* jmeno) {
 
 }  // namespace
 
-QString CtiDot(const QByteArray& data, tciziGraf& g) {
+QString CtiDot(const QByteArray& zdroj, tciziGraf& g) {
+  QByteArray data = zdroj;
+  const QString meze = PripravDot(data);
+  if (!meze.isEmpty()) return meze;
   const tzachyceni zachyceni;
-  const tgrafGraphvizu graf(agmemread(data.constData()));
-  if (!graf) {
-    const QString proc = ZpravyGraphvizu().simplified();
-    return proc.isEmpty() ? QStringLiteral("soubor neobsahuje graf DOT") : QStringLiteral("neplatny DOT: ") + proc;
-  }
-  Agraph_t* G = graf.get();
+  tvstupDot vstup{data};
+  Agiodisc_t io = AgIoDisc;
+  io.afread = CtiRadek;
+  Agdisc_t disc = {&AgMemDisc, &AgIdDisc, &io};
+  // The scanner keeps what it read ahead of the last file and counts its lines on:
+  // start afresh.
+  aglexbad();
+  agreadline(1);
+  const tgrafGraphvizu dot(agread(&vstup, &disc));
+  if (Chybovalo()) return NeplatnyDot();
+  if (!dot) return QStringLiteral("soubor neobsahuje graf DOT");
+  // The reader stops after the first graph; what follows is read too, so that a second
+  // graph or stray text refuses the file instead of being left out silently.
+  const tgrafGraphvizu dalsi(agread(&vstup, &disc));
+  if (dalsi) return QStringLiteral("soubor obsahuje vic nez jeden graf DOT, Trivex cte jen jeden");
+  if (Chybovalo()) return QStringLiteral("za grafem DOT nasleduji dalsi data: ") + NeplatnyDot();
+  Agraph_t* G = dot.get();
   g.orientovany = agisdirected(G);
   g.osaYNahoru = true;
   const bool komentare = MaAtributVrcholu(G, "komentar");
@@ -112,18 +167,18 @@ QString RozmistiGraf(tnovyGraf& novy) {
   // a freed context leaves pointing at freed memory, which a second layout would read.
   static GVC_t* const gvc = gvContext();
   char jmeno[] = "trivex";
-  const tgrafGraphvizu graf(agopen(jmeno, Agundirected, nullptr));
-  if (!gvc || !graf) return QStringLiteral("Graphviz nelze spustit");
+  const tgrafGraphvizu rozvrh(agopen(jmeno, Agundirected, nullptr));
+  if (!gvc || !rozvrh) return QStringLiteral("Graphviz nelze spustit");
   std::vector<Agnode_t*> uzly(std::size_t(novy.n) + 1);
   for (int i = 1; i <= novy.n; ++i) {
     QByteArray nazev = QByteArray::number(i);
-    uzly[std::size_t(i)] = agnode(graf.get(), nazev.data(), 1);
+    uzly[std::size_t(i)] = agnode(rozvrh.get(), nazev.data(), 1);
   }
   for (int i = 1; i <= novy.n; ++i)
     for (int j = i + 1; j <= novy.n; ++j)
       if (novy.delky[std::size_t(i)][std::size_t(j)] != 0.0)
-        agedge(graf.get(), uzly[std::size_t(i)], uzly[std::size_t(j)], nullptr, 1);
-  if (gvLayout(gvc, graf.get(), "neato") != 0)
+        agedge(rozvrh.get(), uzly[std::size_t(i)], uzly[std::size_t(j)], nullptr, 1);
+  if (gvLayout(gvc, rozvrh.get(), "neato") != 0)
     return QStringLiteral("Graphviz nedokazal graf rozmistit: ") + ZpravyGraphvizu().simplified();
   novy.x.clear();
   novy.y.clear();
@@ -131,7 +186,7 @@ QString RozmistiGraf(tnovyGraf& novy) {
     novy.x.push_back(ND_coord(uzly[std::size_t(i)]).x);
     novy.y.push_back(-ND_coord(uzly[std::size_t(i)]).y);  // Graphviz counts upwards
   }
-  gvFreeLayout(gvc, graf.get());
+  gvFreeLayout(gvc, rozvrh.get());
   VlozDoPlatna(novy.x, novy.y, true);
   return QString();
 }
@@ -158,6 +213,7 @@ QString Importuj(const QString& zdroj, const QString& cil, QStringList& varovani
   if (chyba.isEmpty() && novy.x.empty()) chyba = RozmistiGraf(novy);
   if (!chyba.isEmpty()) return zdroj + QStringLiteral(": ") + chyba;
 
+  const TDavkaZmen davka(graf);
   graf.Clear();
   graf.Init(std::uint8_t(novy.n));
   for (std::uint8_t i = 1; i <= novy.n; ++i) {
@@ -170,17 +226,13 @@ QString Importuj(const QString& zdroj, const QString& cil, QStringList& varovani
   return UlozGrafDo(cil);
 }
 
-QString UlozGrafDo(const QString& cil) {
+QString UlozGrafDo(const QString& cil, const tgraf& g) {
   const std::string jmeno = CestaProgramu(cil);
   if (jmeno.empty()) return QStringLiteral("%1: cesta obsahuje znaky, ktere Windows-1250 nema").arg(cil);
-  const std::string predchozi = GetJmenoSouboru();
-  SetJmenoSouboru(jmeno);
-  QString chyba;
   try {
-    UlozGraf();
+    UlozGraf(g, jmeno);
   } catch (const EInOutError& e) {
-    chyba = QString::fromStdString(Cp1250ToUtf8(e.what()));
+    return QString::fromStdString(Cp1250ToUtf8(e.what()));
   }
-  SetJmenoSouboru(predchozi);
-  return chyba;
+  return QString();
 }

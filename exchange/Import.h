@@ -4,6 +4,7 @@
 #pragma once
 
 #include "exchange/Cteni.h"
+#include "model/UGraf.h"
 
 #include <QString>
 #include <QStringList>
@@ -23,5 +24,5 @@ QString RozmistiGraf(tnovyGraf& novy);
 // message and nothing written. Warnings go to varovani either way.
 QString Importuj(const QString& zdroj, const QString& cil, QStringList& varovani);
 
-// Writes graf with the graph file's writer to cil; jmenoSouboru stays as it was.
-QString UlozGrafDo(const QString& cil);
+// Writes g with the graph file's writer to cil. Empty result: done; otherwise the message.
+QString UlozGrafDo(const QString& cil, const tgraf& g = graf);

@@ -7,7 +7,7 @@
 
 #include "drawing/PUVykresli.h"
 #include "model/UGraf.h"
-#include "platform/AtomickyZapis.h"
+#include "platform/AtomickyZapisQt.h"
 #include "platform/Cp1250.h"
 #include "platform/SysUtils.h"
 
@@ -23,19 +23,19 @@ QString Cislo(double d) {
 
 // Comments are Windows-1250; the formats are UTF-8. XML 1.0 cannot carry the control
 // characters a hand-made file might hold, so those become '?'.
-QString Komentar(std::uint8_t i) {
-  QString text = QString::fromStdString(Cp1250ToUtf8(graf.GetText(i)));
+QString Komentar(const tgraf& g, std::uint8_t i) {
+  QString text = QString::fromStdString(Cp1250ToUtf8(g.GetText(i)));
   for (QChar& c : text)
     if (c.unicode() < 0x20 && c != QLatin1Char('\t')) c = QLatin1Char('?');
   return text;
 }
 
 template <typename F>
-void ProKazdouHranu(F&& f) {
-  const std::uint8_t n = graf.GetPocet();
+void ProKazdouHranu(const tgraf& g, F&& f) {
+  const std::uint8_t n = g.GetPocet();
   for (std::uint8_t i = 1; i <= n; ++i)
     for (std::uint8_t j = i + 1; j <= n; ++j)
-      if (graf.GetHrana(j, i) != 0.0) f(i, j, graf.GetHrana(j, i));
+      if (g.GetHrana(j, i) != 0.0) f(i, j, g.GetHrana(j, i));
 }
 
 QByteArray DotRetezec(const QString& text) {
@@ -50,7 +50,7 @@ QByteArray Barva(TColor c) {
 
 }  // namespace
 
-QByteArray GraphML() {
+QByteArray GraphML(const tgraf& g) {
   QByteArray obsah;
   QXmlStreamWriter xml(&obsah);
   xml.setAutoFormatting(true);
@@ -80,16 +80,16 @@ QByteArray GraphML() {
     xml.writeCharacters(hodnota);
     xml.writeEndElement();
   };
-  for (std::uint8_t i = 1; i <= graf.GetPocet(); ++i) {
+  for (std::uint8_t i = 1; i <= g.GetPocet(); ++i) {
     xml.writeStartElement(QStringLiteral("node"));
     xml.writeAttribute(QStringLiteral("id"), QStringLiteral("v%1").arg(i));
-    data("hodnota", Cislo(graf.GetHodnota(i)));
-    data("x", QString::number(graf.GetX(i)));
-    data("y", QString::number(graf.GetY(i)));
-    data("komentar", Komentar(i));
+    data("hodnota", Cislo(g.GetHodnota(i)));
+    data("x", QString::number(g.GetX(i)));
+    data("y", QString::number(g.GetY(i)));
+    data("komentar", Komentar(g, i));
     xml.writeEndElement();
   }
-  ProKazdouHranu([&](std::uint8_t i, std::uint8_t j, double delka) {
+  ProKazdouHranu(g, [&](std::uint8_t i, std::uint8_t j, double delka) {
     xml.writeStartElement(QStringLiteral("edge"));
     xml.writeAttribute(QStringLiteral("source"), QStringLiteral("v%1").arg(i));
     xml.writeAttribute(QStringLiteral("target"), QStringLiteral("v%1").arg(j));
@@ -100,34 +100,34 @@ QByteArray GraphML() {
   return obsah;
 }
 
-QByteArray Dot() {
+QByteArray Dot(const tgraf& g) {
   QByteArray obsah = "graph trivex {\n  node [shape=circle, width=0.3, fixedsize=true];\n";
-  for (std::uint8_t i = 1; i <= graf.GetPocet(); ++i) {
+  for (std::uint8_t i = 1; i <= g.GetPocet(); ++i) {
     // Graphviz counts y upwards; the flip keeps the picture the right way up.
-    const long long y = (long long)(kVyskaPlatna - 1) - graf.GetY(i);
+    const long long y = (long long)(kVyskaPlatna - 1) - g.GetY(i);
     obsah += "  v" + QByteArray::number(i) + " [label=\"" + QByteArray::number(i) + "\", pos=\"" +
-             QByteArray::number(graf.GetX(i)) + ',' + QByteArray::number(y) + "!\", hodnota=" +
-             DotRetezec(Cislo(graf.GetHodnota(i))) + ", komentar=" + DotRetezec(Komentar(i)) + "];\n";
+             QByteArray::number(g.GetX(i)) + ',' + QByteArray::number(y) + "!\", hodnota=" +
+             DotRetezec(Cislo(g.GetHodnota(i))) + ", komentar=" + DotRetezec(Komentar(g, i)) + "];\n";
   }
-  ProKazdouHranu([&obsah](std::uint8_t i, std::uint8_t j, double delka) {
+  ProKazdouHranu(g, [&obsah](std::uint8_t i, std::uint8_t j, double delka) {
     const QByteArray d = DotRetezec(Cislo(delka));
     obsah += "  v" + QByteArray::number(i) + " -- v" + QByteArray::number(j) + " [weight=" + d + ", label=" + d + "];\n";
   });
   return obsah + "}\n";
 }
 
-QByteArray SeznamHran() {
-  QByteArray obsah = "# vrcholu: " + QByteArray::number(graf.GetPocet()) + '\n';
-  ProKazdouHranu([&obsah](std::uint8_t i, std::uint8_t j, double delka) {
+QByteArray SeznamHran(const tgraf& g) {
+  QByteArray obsah = "# vrcholu: " + QByteArray::number(g.GetPocet()) + '\n';
+  ProKazdouHranu(g, [&obsah](std::uint8_t i, std::uint8_t j, double delka) {
     obsah += QByteArray::number(i) + ' ' + QByteArray::number(j) + ' ' + Cislo(delka).toUtf8() + '\n';
   });
   return obsah;
 }
 
-QByteArray TikZ(const TBarvyHran& barvy) {
+QByteArray TikZ(const TBarvyHran& barvy, const tgraf& g) {
   std::map<std::pair<int, int>, TColor> hrany;
   std::set<TColor> pouzite{clBlack};
-  ProKazdouHranu([&](std::uint8_t i, std::uint8_t j, double) {
+  ProKazdouHranu(g, [&](std::uint8_t i, std::uint8_t j, double) {
     const auto nakreslena = barvy.find({i, j});
     const TColor c = nakreslena == barvy.end() ? clBlack : nakreslena->second;
     hrany[{i, j}] = c;
@@ -142,17 +142,17 @@ QByteArray TikZ(const TBarvyHran& barvy) {
   for (TColor c : pouzite)
     obsah += "  \\definecolor{" + Barva(c) + "}{RGB}{" + QByteArray::number(c & 0xFF) + ',' +
              QByteArray::number((c >> 8) & 0xFF) + ',' + QByteArray::number((c >> 16) & 0xFF) + "}\n";
-  const auto bod = [](int i) {
-    return '(' + QByteArray::number(graf.GetX(std::uint8_t(i))) + ',' + QByteArray::number(graf.GetY(std::uint8_t(i))) +
+  const auto bod = [&g](int i) {
+    return '(' + QByteArray::number(g.GetX(std::uint8_t(i))) + ',' + QByteArray::number(g.GetY(std::uint8_t(i))) +
            ')';
   };
   for (const auto& [hrana, c] : hrany) {
-    QByteArray delka = Cislo(graf.GetHrana(std::uint8_t(hrana.second), std::uint8_t(hrana.first))).toLatin1();
+    QByteArray delka = Cislo(g.GetHrana(std::uint8_t(hrana.second), std::uint8_t(hrana.first))).toLatin1();
     if (delka.startsWith('-')) delka.replace(0, 1, "$-$");
     obsah += "  \\draw[" + Barva(c) + "] " + bod(hrana.first) + " -- " + bod(hrana.second) +
              " node[midway,fill=white,inner sep=1pt,font=\\scriptsize] {" + delka + "};\n";
   }
-  for (int i = 1; i <= graf.GetPocet(); ++i)
+  for (int i = 1; i <= g.GetPocet(); ++i)
     obsah += "  \\fill " + bod(i) + " circle (2pt) node[above right,font=\\scriptsize] {" + QByteArray::number(i) +
              "};\n";
   return obsah + "\\end{tikzpicture}\n\\end{document}\n";
@@ -161,6 +161,6 @@ QByteArray TikZ(const TBarvyHran& barvy) {
 QString ZapisSoubor(const QString& cesta, const QByteArray& obsah) {
   const auto chyba = ZapisAtomicky(cesta, obsah);
   if (!chyba) return QString();
-  if (!chyba->vytvoren) return QStringLiteral("soubor %1 nelze vytvorit: %2").arg(cesta, chyba->duvod);
-  return QStringLiteral("zapis do souboru %1 selhal: %2").arg(cesta, chyba->duvod);
+  const TChybaZapisu krok{chyba->krok, {}};
+  return QString::fromStdString(PopisChybyZapisu(cesta.toStdString(), krok)) + QStringLiteral(": ") + chyba->duvod;
 }

@@ -6,24 +6,14 @@
 
 #include "files/ukontrola.h"
 #include "model/UGraf.h"
+#include "platform/AtomickyZapis.h"
 #include "platform/SysUtils.h"
 
-#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <system_error>
-
-#if defined(__unix__) || defined(__APPLE__)
-#include <unistd.h>
-#endif
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#include <sys/stat.h>
-#endif
 
 std::string jmenoSouboru;
 
@@ -122,55 +112,27 @@ std::string RealnyTvar(double d) {
   return tvar;
 }
 
-std::string ObsahSouboru() {
-  const std::uint8_t n = graf.GetPocet();
+std::string ObsahSouboru(const tgraf& g) {
+  const std::uint8_t n = g.GetPocet();
   std::string obsah = IntToStr(n) + "\r\n";
   for (std::uint8_t i = 1; i <= n; ++i) {
-    obsah += RealnyTvar(graf.GetHodnota(i)) + ' ' + IntToStr(graf.GetX(i)) + ' ' + IntToStr(graf.GetY(i)) + ' ';
+    obsah += RealnyTvar(g.GetHodnota(i)) + ' ' + IntToStr(g.GetX(i)) + ' ' + IntToStr(g.GetY(i)) + ' ';
     // Entry i of vertex j's row: on an asymmetric graph the rows come out transposed.
-    for (std::uint8_t j = 1; j <= n; ++j) obsah += RealnyTvar(graf.GetHrana(i, j)) + ' ';
-    obsah += graf.GetText(i) + "\r\n";
+    for (std::uint8_t j = 1; j <= n; ++j) obsah += RealnyTvar(g.GetHrana(i, j)) + ' ';
+    obsah += g.GetText(i) + "\r\n";
   }
   return obsah;
 }
 
 // Infinite and undefined reals have no file form. The program never makes them, but a
 // save refuses them before it touches any file.
-void OverHodnoty() {
-  const std::uint8_t n = graf.GetPocet();
+void OverHodnoty(const tgraf& g, const std::string& jmeno) {
+  const std::uint8_t n = g.GetPocet();
   for (std::uint8_t i = 1; i <= n; ++i) {
-    bool konecne = std::isfinite(graf.GetHodnota(i));
-    for (std::uint8_t j = 1; j <= n; ++j) konecne = konecne && std::isfinite(graf.GetHrana(i, j));
-    if (!konecne) ChybaVstupu("vrchol " + IntToStr(i) + " ma hodnotu, kterou nelze zapsat do souboru " + jmenoSouboru);
+    bool konecne = std::isfinite(g.GetHodnota(i));
+    for (std::uint8_t j = 1; j <= n; ++j) konecne = konecne && std::isfinite(g.GetHrana(i, j));
+    if (!konecne) ChybaVstupu("vrchol " + IntToStr(i) + " ma hodnotu, kterou nelze zapsat do souboru " + jmeno);
   }
-}
-
-std::FILE* OtevriNovy(const fs::path& cesta) {
-#ifdef _WIN32
-  // The system's msvcrt.dll, which MinGW programs use, predates fopen's "x";
-  // _O_EXCL has always been there.
-  const int f = _wopen(cesta.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
-  if (f < 0) return nullptr;
-  std::FILE* soubor = _fdopen(f, "wb");
-  if (!soubor) {
-    _close(f);
-    _wunlink(cesta.c_str());
-  }
-  return soubor;
-#else
-  return std::fopen(cesta.c_str(), "wbx");
-#endif
-}
-
-bool ZapisAUloz(std::FILE* soubor, const std::string& obsah) {
-  bool vPoradku = std::fwrite(obsah.data(), 1, obsah.size(), soubor) == obsah.size();
-  vPoradku = std::fflush(soubor) == 0 && vPoradku;
-#if defined(__unix__) || defined(__APPLE__)
-  vPoradku = ::fsync(fileno(soubor)) == 0 && vPoradku;
-#elif defined(_WIN32)
-  vPoradku = _commit(_fileno(soubor)) == 0 && vPoradku;
-#endif
-  return std::fclose(soubor) == 0 && vPoradku;
 }
 
 }  // namespace
@@ -207,38 +169,16 @@ int NactiGraf() {
   return 0;
 }
 
-// The new contents go to a temporary file beside the old one, which is renamed over
-// it only when all was written and flushed: a failed save leaves the old file whole.
-int UlozGraf() {
-  OverHodnoty();
-  const std::string obsah = ObsahSouboru();
-  const fs::path cil = SystemPath(jmenoSouboru);
-  if (jmenoSouboru.empty() || !cil.has_filename()) ChybaVstupu("'" + jmenoSouboru + "' neni jmeno souboru");
-
-  fs::path docasny;
-  std::FILE* soubor = nullptr;
-  for (int pokus = 1; pokus <= 100 && !soubor; ++pokus) {
-    docasny = cil;
-    docasny += ".~" + std::to_string(pokus) + ".tmp";
-    soubor = OtevriNovy(docasny);
-    if (!soubor && errno != EEXIST) break;
-  }
-  if (!soubor) ChybaVstupu("soubor " + jmenoSouboru + " nelze vytvorit");
-
-  std::error_code chyba;
-  if (!ZapisAUloz(soubor, obsah)) {
-    fs::remove(docasny, chyba);
-    ChybaVstupu("zapis do souboru " + jmenoSouboru + " selhal");
-  }
-  // A replaced file keeps who may read and write it.
-  const fs::file_status stary = fs::status(cil, chyba);
-  if (!chyba && fs::is_regular_file(stary)) fs::permissions(docasny, stary.permissions(), chyba);
-  fs::rename(docasny, cil, chyba);
-  if (chyba) {
-    fs::remove(docasny, chyba);
-    ChybaVstupu("soubor " + jmenoSouboru + " nelze nahradit novym obsahem");
-  }
+int UlozGraf(const tgraf& g, const std::string& jmeno) {
+  OverHodnoty(g, jmeno);
+  const fs::path cil = SystemPath(jmeno);
+  if (jmeno.empty() || !cil.has_filename()) ChybaVstupu("'" + jmeno + "' neni jmeno souboru");
+  if (const auto chyba = ZapisAtomicky(cil, ObsahSouboru(g))) ChybaVstupu(PopisChybyZapisu(jmeno, *chyba));
   return 0;
+}
+
+int UlozGraf() {
+  return UlozGraf(graf, jmenoSouboru);
 }
 
 void ZrusGraf() {

@@ -5,6 +5,8 @@
 
 #include <string>
 
+class tgraf;
+
 // Path of the current graph file (Windows-1250 text); empty at start.
 extern std::string jmenoSouboru;
 
@@ -18,8 +20,11 @@ bool ExistujeSoubor(const std::string& s);
 // EInOutError; graf then keeps what was read so far.
 int NactiGraf();
 
-// Writes graf to jmenoSouboru, replacing the file only once the whole new file is
-// written. Returns 0; a failure throws EInOutError and leaves the old file as it was.
+// Writes g to the file jmeno (Windows-1250 text), replacing it only once the whole new
+// file is written. Returns 0; a failure throws EInOutError and leaves the old file as it
+// was.
+int UlozGraf(const tgraf& g, const std::string& jmeno);
+// The same for graf and jmenoSouboru.
 int UlozGraf();
 
 // Empties graf.

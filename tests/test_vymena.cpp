@@ -5,6 +5,17 @@
 // fitted and refused with a message that leaves the target alone.
 #include "test_cli_proces.h"
 
+#include "classroom/Obraz.h"
+#include "exchange/Import.h"
+#include "exchange/Zapis.h"
+#include "platform/AtomickyZapis.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <functional>
+
 class Exchange : public SGrafy {
 protected:
   // g.grf -> g.<pripona> by the program, the path of the export.
@@ -124,5 +135,74 @@ TEST_F(Exchange, ImportsWarnOfWhatTheyChangeAndRefuseWhatTheyCannotHold) {
     else  // laid out apart inside the margin
       EXPECT_TRUE(a != b && okraj.contains(a) && okraj.contains(b))
           << a.x() << "," << a.y() << " " << b.x() << "," << b.y();
+  }
+}
+
+// Every kind of file --export writes, with the writer behind it.
+const struct { const char* pripona; std::function<QString(const QString&)> zapis; } kVystupy[] = {
+    {"grf", [](const QString& c) { return UlozGrafDo(c); }},
+    {"graphml", [](const QString& c) { return ZapisSoubor(c, GraphML()); }},
+    {"dot", [](const QString& c) { return ZapisSoubor(c, Dot()); }},
+    {"txt", [](const QString& c) { return ZapisSoubor(c, SeznamHran()); }},
+    {"tex", [](const QString& c) { return ZapisSoubor(c, TikZ({})); }},
+    {"png", [](const QString& c) { return UlozObrazPlatna(c, {}); }},
+    {"svg", [](const QString& c) { return UlozObrazPlatna(c, {true, true}); }},
+};
+
+// Fills a file system to its last byte.
+void Zaplnit(const QString& slozka) {
+  std::FILE* f = std::fopen(QFile::encodeName(slozka + QStringLiteral("/vypln")).constData(), "wb");
+  ASSERT_TRUE(f);
+  std::setvbuf(f, nullptr, _IONBF, 0);
+  const std::string kus(4096, 'x');
+  while (std::fwrite(kus.data(), 1, kus.size(), f) == kus.size()) {}
+  while (std::fwrite("x", 1, 1, f) == 1) {}
+  std::fclose(f);
+}
+
+// On a full disk every export fails with a message, and the old file stays byte for byte
+// with nothing left beside it. The disk is a small file system of the test's own, where
+// the system lets the suite mount one.
+TEST_F(Exchange, ExportsToAFullDiskFailAndKeepTheOldFile) {
+  QTemporaryDir plny;
+  ASSERT_TRUE(plny.isValid());
+  const Vysledek pripojeni = Spust("mount", {"-t", "tmpfs", "-o", "size=128k", "tmpfs", plny.path()});
+  if (pripojeni.kod != 0)
+    GTEST_SKIP() << "a small tmpfs cannot be mounted here (" << pripojeni.err
+                 << "); EveryExportFailsWholeOnAShortWrite injects the full disk instead";
+  struct Odpojeni {
+    QString cesta;
+    ~Odpojeni() { Spust("umount", {cesta}); }
+  } odpojeni{plny.path()};
+  for (const auto& v : kVystupy) WriteBytes(plny.filePath(QStringLiteral("stary.") + v.pripona), "puvodni");
+  Zaplnit(plny.path());
+  const QStringList pred = QDir(plny.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+  const QString graf15 = soubory.back().second;
+  for (const auto& v : kVystupy) {
+    SCOPED_TRACE(v.pripona);
+    const QString cil = plny.filePath(QStringLiteral("stary.") + v.pripona);
+    const Vysledek r = Trivex({"--export", cil, graf15});
+    EXPECT_EQ(2, r.kod);
+    EXPECT_NE(std::string::npos, r.err.find("stary." + std::string(v.pripona))) << r.err;
+    EXPECT_EQ("puvodni", ReadBytes(cil));
+    EXPECT_EQ(pred, QDir(plny.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+  }
+}
+
+// The same full disk where no file system can be mounted: every writer sees its data cut
+// short, reports it, and leaves the old file whole with nothing beside it.
+TEST_F(Exchange, EveryExportFailsWholeOnAShortWrite) {
+  Otevri(soubory.back().second);
+  for (const auto& v : kVystupy) {
+    SCOPED_TRACE(v.pripona);
+    const QString cil = Soubor(QStringLiteral("stary.") + v.pripona);
+    WriteBytes(cil, "puvodni");
+    const QStringList pred = QDir(Soubor(QStringLiteral("."))).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    SimulujChybuZapisu(TSimulaceZapisu::kratkyZapis);
+    const QString chyba = v.zapis(cil);
+    SimulujChybuZapisu(TSimulaceZapisu::zadne);
+    EXPECT_TRUE(chyba.contains(QStringLiteral("stary.") + v.pripona)) << chyba.toStdString();
+    EXPECT_EQ("puvodni", ReadBytes(cil));
+    EXPECT_EQ(pred, QDir(Soubor(QStringLiteral("."))).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
   }
 }

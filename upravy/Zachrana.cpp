@@ -6,7 +6,7 @@
 
 #include "files/USoubor.h"
 #include "files/ukontrola.h"
-#include "platform/AtomickyZapis.h"
+#include "platform/AtomickyZapisQt.h"
 #include "platform/Forms.h"
 #include "platform/SysUtils.h"
 
@@ -51,11 +51,6 @@ private:
 };
 
 }  // namespace
-
-void ZapisGrafDo(const std::string& cesta) {
-  const TJinyNazev nazev(cesta);
-  UlozGraf();
-}
 
 TZachrana::TZachrana(tgraf& g) : graf(g) {
   klic = graf.Poslouchej([this](TZmenaGrafu druh) { Zmena(druh); });
@@ -109,7 +104,7 @@ void TZachrana::Zapis() {
     if (const auto chyba = ZapisAtomicky(souborCesty, QByteArray::fromStdString(cesta)))
       throw EInOutError("soubor " + FromQt(souborCesty) + " nelze zapsat: " + FromQt(chyba->duvod));
   }
-  ZapisGrafDo(Programova(zaklad + QLatin1String(kPripona)));
+  UlozGraf(graf, Programova(zaklad + QLatin1String(kPripona)));
   posledniCesta = cesta;
 
   const std::vector<TKopie> kopie = Kopie();
@@ -151,7 +146,7 @@ std::optional<TZachrana::TKopie> TZachrana::NejnovejsiJina() const {
   const QString ted = Slozka() + QStringLiteral("/soucasny.tmp");
   QByteArray soucasny;
   try {
-    ZapisGrafDo(Programova(ted));
+    UlozGraf(graf, Programova(ted));
     soucasny = Obsah(ted);
   } catch (const std::exception&) {
     // Without it every copy counts as different.

@@ -69,7 +69,3 @@ private:
   bool hlasilo = false;
   std::string posledniCesta;  // the graph file of the copy last written
 };
-
-// The graph written under the path given (Windows-1250) by the graph file writer, whole
-// or not at all; EInOutError when it fails.
-void ZapisGrafDo(const std::string& cesta);
