@@ -13,12 +13,19 @@ namespace {
 constexpr int kSpojovanyKrok = 1;  // QUndoCommand::id of steps that may fold together
 constexpr int kKroku = 1000;
 
-// A change nobody named says what it changed when only the stored counts or colours did,
-// so the undo tooltip tells an invisible step from an edit.
+// Counting the components stores a result, it edits nothing the user made: Ctrl+Z after
+// "Komponent" undoes the user's last edit, not the count.
+bool JenPocetKomponent(const TSnimekGrafu& pred, const TSnimekGrafu& po) {
+  TSnimekGrafu bezPoctu = po;
+  bezPoctu.komponent = pred.komponent;
+  return bezPoctu == pred;
+}
+
+// A change nobody named says when only the colours did, so the undo tooltip tells a
+// colouring from an edit.
 QString Nazev(const TSnimekGrafu& pred, const TSnimekGrafu& po) {
   TSnimekGrafu bezPoctu = po;
   bezPoctu.komponent = pred.komponent;
-  if (bezPoctu == pred) return QStringLiteral("počet komponent");
   bezPoctu.barev = pred.barev;
   bool jenBarvy = bezPoctu.vrcholy.size() == pred.vrcholy.size();
   for (std::size_t k = 0; jenBarvy && k < pred.vrcholy.size(); ++k) {
@@ -98,6 +105,10 @@ void THistorie::Zmena(TZmenaGrafu druh) {
     return;
   }
   if (ted == posledni) return;
+  if (JenPocetKomponent(posledni, ted)) {
+    posledni = std::move(ted);
+    return;
+  }
   TSnimekGrafu pred = std::exchange(posledni, ted);
   const QString nazevKroku = n.isEmpty() ? Nazev(pred, ted) : n;
   zasobnik.push(new TKrokHistorie(*this, std::move(pred), std::move(ted), nazevKroku, s));
