@@ -12,12 +12,12 @@ cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh test
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
-cmake --build build -j2 --target make_screenshot make_screenshot_cviceni
+cmake --build build -j2 --target make_screenshot
 mkdir -p /tmp/trivex
 cp examples/trida.grf /tmp/trivex/trida.grf
 QT_QPA_PLATFORM=offscreen build/tools/make_screenshot /tmp/trivex/trida.grf docs/trivex.png docs/prubeh.png
 QT_QPA_PLATFORM=offscreen build/tools/make_screenshot --kresba docs/kresleni.png
-QT_QPA_PLATFORM=offscreen build/tools/make_screenshot_cviceni docs/cviceni.png
+QT_QPA_PLATFORM=offscreen build/tools/make_screenshot --cviceni docs/cviceni.png
 rm -f /tmp/trivex/trida.grf
 rmdir /tmp/trivex 2> /dev/null || true
 echo "docs/trivex.png, docs/prubeh.png, docs/kresleni.png and docs/cviceni.png written"

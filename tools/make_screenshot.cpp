@@ -6,22 +6,29 @@
 // message boxes and saves the step window on a step in the middle of the run.
 // With --kresba instead, draws a graph of 7 vertices and 12 edges on the empty canvas with
 // the mouse, as the README tells, and saves the main window with the last edge being drawn.
-// Usage: make_screenshot FILE.grf OUT.png [STEPS.png] | make_screenshot --kresba OUT.png
+// With --cviceni, the exercise window: Jarník on generated example 3 with 8 vertices, two
+// shown steps, then a wrong choice, so the picture has a question, an answer with its
+// reason and the score.
+// Usage: make_screenshot FILE.grf OUT.png [STEPS.png] | make_screenshot --kresba|--cviceni OUT.png
 // Runs headless on Qt's offscreen platform unless QT_QPA_PLATFORM says otherwise.
 #include "Trivex.h"
 #include "platform/Forms.h"
 #include "windows/main.h"
+#include "classroom/FrmCviceni.h"
 #include "classroom/prubeh.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QPushButton>
 #include <QSettings>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -100,12 +107,36 @@ bool NakresliGraf(const QString& obrazek) {
   return ulozeno;
 }
 
+bool VyfotCviceni(const QString& obrazek) {
+  Form1->findChild<QAction*>(QStringLiteral("ActionCviceni"))->trigger();
+  TFormCviceni* okno = nullptr;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (auto* o = dynamic_cast<TFormCviceni*>(w)) okno = o;
+  if (!okno) {
+    std::cerr << "make_screenshot: no exercise window\n";
+    return false;
+  }
+  okno->resize(1000, 660);
+  okno->ComboAlgoritmus->setCurrentIndex(1);
+  okno->SpinVrcholu->setValue(8);
+  okno->SpinCislo->setValue(3);
+  okno->ButtonNovyPriklad->click();
+  okno->ButtonUkaz->click();
+  okno->ButtonUkaz->click();
+  // The last offered edge is a wrong choice here: it does not leave the tree.
+  okno->ListHrany->setCurrentRow(okno->ListHrany->count() - 1);
+  okno->ButtonVyber->click();
+  for (int i = 0; i < 50; ++i) QApplication::processEvents();
+  return okno->grab().save(obrazek, "PNG");
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
   const bool kresba = argc == 3 && std::string(argv[1]) == "--kresba";
+  const bool cviceni = argc == 3 && std::string(argv[1]) == "--cviceni";
   if (argc != 3 && argc != 4) {
-    std::cerr << "usage: make_screenshot FILE.grf OUT.png [STEPS.png] | make_screenshot --kresba OUT.png\n";
+    std::cerr << "usage: make_screenshot FILE.grf OUT.png [STEPS.png] | make_screenshot --kresba|--cviceni OUT.png\n";
     return 2;
   }
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -124,8 +155,8 @@ int main(int argc, char* argv[]) {
     std::cerr << "make_screenshot: the main window was never shown\n";
     return 1;
   }
-  if (kresba) {
-    const bool ulozeno = NakresliGraf(obrazek);
+  if (kresba || cviceni) {
+    const bool ulozeno = kresba ? NakresliGraf(obrazek) : VyfotCviceni(obrazek);
     Application->FreeForms();
     if (ulozeno) return 0;
     std::cerr << "make_screenshot: cannot write " << argv[2] << '\n';
