@@ -2,7 +2,9 @@
 // Copyright (C) 2026 Trivex developers
 // How fast the command line answers: the whole process of `trivex --run kruskal` on a
 // 15-vertex graph as a ratio to `trivex --version` timed in the same run (goal < 1.5),
-// and the import of a 15-vertex GraphML without positions, Graphviz's layout included.
+// the import of a 15-vertex GraphML without positions, Graphviz's layout included, and a
+// class set of worksheets, `trivex --priklad 1-30 --vrcholu 8 --export DIR/` (30 graphs,
+// pictures and answer keys; goal < 1 s).
 // Each benchmark first checks the answer, so a fast wrong result never counts.
 #include "exchange/Import.h"
 #include "files/USoubor.h"
@@ -11,6 +13,7 @@
 #include "platform/SysUtils.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -94,10 +97,36 @@ void BM_ImportGraphMLWithLayout(benchmark::State& state) {
   }
 }
 
+constexpr int kListu = 30;
+
+bool SadaJeCela(const QString& slozka) {
+  if (QDir(slozka).entryList(QDir::Files).size() != 3 * kListu) return false;
+  for (int k = 1; k <= kListu; ++k) {
+    QFile klic(QDir(slozka).filePath(QStringLiteral("priklad-%1.txt").arg(k)));
+    if (!klic.open(QIODevice::ReadOnly) || klic.readAll().count("Nejkratsi kostra ma delku : ") != 3) return false;
+  }
+  return true;
+}
+
+void BM_ThirtyWorksheets(benchmark::State& state) {
+  for (auto _ : state) {
+    QTemporaryDir dir;
+    const QString slozka = dir.filePath(QStringLiteral("listy/"));
+    QProcess p;
+    const auto od = std::chrono::steady_clock::now();
+    p.start(QStringLiteral(TRIVEX_PROGRAM), {"--priklad", QStringLiteral("1-%1").arg(kListu), "--vrcholu", "8", "--export", slozka});
+    p.waitForFinished(120000);
+    const std::chrono::duration<double> trvani = std::chrono::steady_clock::now() - od;
+    if (p.exitCode() != 0 || !SadaJeCela(slozka)) return state.SkipWithError("the worksheets are not all there");
+    state.SetIterationTime(trvani.count());
+  }
+}
+
 }  // namespace
 
 BENCHMARK(BM_RunKruskalToVersion)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ImportGraphMLWithLayout)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ThirtyWorksheets)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
