@@ -17,6 +17,7 @@
 #include "exchange/Zapis.h"
 #include "model/UGraf.h"
 #include "platform/AtomickyZapisQt.h"
+#include "platform/Cesty.h"
 #include "platform/Dialogs.h"
 #include "platform/Forms.h"
 #include "windows/main.h"

@@ -8,8 +8,8 @@
 #include "exchange/PripravaDot.h"
 #include "files/USoubor.h"
 #include "model/UGraf.h"
+#include "platform/Cesty.h"
 #include "platform/Cp1250.h"
-#include "platform/Forms.h"
 #include "platform/SysUtils.h"
 
 #include <QFile>

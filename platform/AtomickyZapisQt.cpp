@@ -3,16 +3,6 @@
 // Qt's paths and bytes handed to the one atomic writer.
 #include "platform/AtomickyZapisQt.h"
 
-#include <QFile>
-
-std::filesystem::path SystemovaCesta(const QString& cesta) {
-#ifdef _WIN32
-  return std::filesystem::path(cesta.toStdWString());
-#else
-  return std::filesystem::path(QFile::encodeName(cesta).toStdString());
-#endif
-}
-
 std::optional<TChybaUlozeni> ZapisAtomicky(const QString& cesta, const QByteArray& data) {
   const auto chyba = ZapisAtomicky(SystemovaCesta(cesta), data.toStdString());
   if (!chyba) return std::nullopt;

@@ -5,13 +5,12 @@
 #pragma once
 
 #include "platform/AtomickyZapis.h"
+#include "platform/Cesty.h"
 
 #include <QByteArray>
 #include <QString>
 
 #include <filesystem>
-
-std::filesystem::path SystemovaCesta(const QString& cesta);
 
 // ZapisAtomicky for a Qt path; the reason comes as Qt text.
 struct TChybaUlozeni {

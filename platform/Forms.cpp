@@ -32,12 +32,6 @@ std::string FromQt(const QString& text) {
   return Utf8ToCp1250(text.toStdString());
 }
 
-std::string CestaProgramu(const QString& cesta) {
-  const std::filesystem::path systemova = std::filesystem::u8path(QFileInfo(cesta).absoluteFilePath().toStdString());
-  const std::string jmeno = ProgramPath(systemova);
-  return SystemPath(jmeno) == systemova ? jmeno : std::string();
-}
-
 void Invoke(const TNotifyEvent& handler) {
   if (!handler) return;
   const TCommand command;  // the narration's observers hear where a command starts and ends

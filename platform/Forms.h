@@ -23,10 +23,6 @@ using TNotifyEvent = std::function<void()>;
 QString ToQt(const std::string& text);
 std::string FromQt(const QString& text);
 
-// The program's name (Windows-1250) of a path the system gives, made absolute as the file
-// dialogs give it; empty when the path holds a character the code page lacks, so that the
-// program, which could not name the file, says so instead of looking for another one.
-std::string CestaProgramu(const QString& cesta);
 
 // Runs an event handler. An exception that leaves it abandons the handler and is
 // shown as the general error report (a message box naming what failed).

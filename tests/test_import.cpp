@@ -6,7 +6,7 @@
 #include "exchange/Import.h"
 #include "files/USoubor.h"
 #include "model/UGraf.h"
-#include "platform/Forms.h"
+#include "platform/Cesty.h"
 #include "platform/SysUtils.h"
 
 #include <QFile>

@@ -2,6 +2,7 @@
 // Copyright (C) 2026 Trivex developers
 // What the windows rely on from the layer over Qt: when edit boxes run their events, how
 // an error in a handler reaches the user, the tab strip.
+#include "platform/Cesty.h"
 #include "platform/Controls.h"
 #include "platform/Dialogs.h"
 #include "platform/Forms.h"

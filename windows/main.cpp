@@ -9,6 +9,7 @@
 #include "files/USoubor.h"
 #include "files/ukontrola.h"
 #include "model/UGraf.h"
+#include "platform/Cesty.h"
 #include "platform/Dialogs.h"
 #include "platform/SysUtils.h"
 #include "windows/FrmOProgram.h"
