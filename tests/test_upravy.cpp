@@ -456,6 +456,7 @@ TEST_F(Upravy, SevenVerticesAndTwelveEdgesTakeUnderFiftyActions) {
   Klikni(Form1->Button3);
   EXPECT_EQ('7', ReadBytes(Soubor("novy.grf")).front());  // its vertex count
   EXPECT_FALSE(Obnovitelne());
+  EXPECT_EQ(QStringList{}, QDir(TZachrana::Slozka()).entryList({QStringLiteral("*.grf")}));
   Klavesa(Qt::Key_Z);
   EXPECT_EQ(std::string::npos, Popis().find("6-7:3"));
 }
