@@ -18,7 +18,8 @@ TEST_F(Priklady, WorksheetFolderHoldsWhatTheSingleExampleCommandsGive) {
   EXPECT_EQ(9u, QDir(listy).entryList(QDir::Files).size());
   // The last of the range: a set that wrote one example under every name fails here.
   const QString jmeno = listy + QStringLiteral("priklad-6");
-  for (const QStringList& args : {QStringList{"--export", Soubor("a.grf")}, QStringList{"--export", Soubor("a.png"), "--cisla", "--delky"}}) {
+  for (const QStringList& args :
+       {QStringList{"--export", Soubor("a.grf")}, QStringList{"--export", Soubor("a.png"), "--cisla", "--delky"}}) {
     ASSERT_EQ(0, Trivex(QStringList{"--priklad", "6", "--vrcholu", "8"} + args).kod) << args[1].toStdString();
     EXPECT_EQ(ReadBytes(args[1]), ReadBytes(jmeno + QFileInfo(args[1]).fileName().mid(1))) << args[1].toStdString();
   }

@@ -315,7 +315,8 @@ TEST_F(Upravy, CountingTheComponentsIsNoStepAnEditBoxKeepsItsUndoAndOpeningStart
 TEST_F(Upravy, UnsavedChangesAreAskedAboutBeforeTheyAreThrownAway) {
   // The mode, the button answered, the questions asked, whether the other graph was opened, the
   // file's first byte, and the window's close box instead of "Otevri".
-  const struct { const char* jmeno; bool mod; const char* tlacitko; int dotazu; bool otevreno; const char* vSouboru; bool zavri = false; } radky[] = {
+  const struct { const char* jmeno; bool mod; const char* tlacitko; int dotazu; bool otevreno; const char* vSouboru;
+                 bool zavri = false; } radky[] = {
       {"Cancel keeps the graph", true, "Zrusit", 1, false, "1"},
       {"Discard opens the other", true, "Zahodit", 1, true, "1"},
       {"Save writes the file, then opens the other", true, "Ulozit", 1, true, "2"},
