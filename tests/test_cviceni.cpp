@@ -32,13 +32,10 @@ protected:
   }
   TFormCviceni* Okno() {
     Form1->findChild<QAction*>(QStringLiteral("ActionCviceni"))->trigger();
-    for (QWidget* w : QApplication::topLevelWidgets())
-      if (auto* o = dynamic_cast<TFormCviceni*>(w)) {
-        ShowActive(o);
-        return o;
-      }
-    ADD_FAILURE() << "no exercise window";
-    return nullptr;
+    TFormCviceni* o = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets()) o = o ? o : dynamic_cast<TFormCviceni*>(w);
+    if (o) ShowActive(o);
+    return o;
   }
   // The keyboard path: Home, Down to the edge's row, Enter.
   static void Zvol(TFormCviceni* o, int u, int v) {
@@ -50,36 +47,20 @@ protected:
     for (int i = 0; i < radek; ++i) QTest::keyClick(o->ListHrany, Qt::Key_Down);
     QTest::keyClick(o->ListHrany, Qt::Key_Return);
   }
-  static QList<int> Otazka(const TFormCviceni* o) {
-    QList<int> vrcholy;
-    for (const QVariant& v : o->property("otazka").toList()) vrcholy << v.toInt();
-    return vrcholy;
-  }
 };
 
 const QString kSpravne = QStringLiteral("Správně! Program to vykládá takto: „barvim hranu - zarazuji do kostry %1 s delkou %2“");
 
 TEST_F(Cviceni, EachChoiceIsAnsweredAtOnceAndOnlyARightOneMovesOn) {
-  struct TKrok {
-    int u, v;
-    QString odpoved;
-    int spravne, pokusu;
-    QString otazka;  // after the choice
-    QList<int> vrcholy;
-  };
-  const struct {
-    const char* nazev;
-    int metoda;
-    QString otazka;
-    std::vector<TKrok> kroky;
-  } pripady[] = {
+  // The question and its vertices ("otazka") after the choice.
+  struct TKrok { int u, v; QString odpoved; int spravne, pokusu; QString otazka; QVariantList vrcholy; };
+  const struct { const char* nazev; int metoda; QString otazka; std::vector<TKrok> kroky; } pripady[] = {
       {"Kruskal", 0, "Kterou hranu přidá Kruskal teď?",
        {{1, 2, "Hrana 1 – 2 (délka 2) není nejkratší: hrana 3 – 4 má délku 1.", 0, 1, "Kterou hranu přidá Kruskal teď?", {}},
         {3, 4, kSpravne.arg("3 4", "1"), 1, 2, "Kterou hranu přidá Kruskal teď?", {}},
         {1, 2, kSpravne.arg("1 2", "2"), 2, 3, "Kterou hranu přidá Kruskal teď?", {}},
-        {1, 3, "Hrana 1 – 3 (délka 3) není nejkratší: hrana 2 – 3 má délku 2.", 2, 4, "Kterou hranu přidá Kruskal teď?", {}},
-        {2, 3, kSpravne.arg("2 3", "2"), 3, 5, "Kterou hranu přidá Kruskal teď?", {}},
-        {1, 3, "Hrana 1 – 3 uzavírá kružnici 1 – 2 – 3.", 3, 6, "Kterou hranu přidá Kruskal teď?", {}}}},
+        {2, 3, kSpravne.arg("2 3", "2"), 3, 4, "Kterou hranu přidá Kruskal teď?", {}},
+        {1, 3, "Hrana 1 – 3 uzavírá kružnici 1 – 2 – 3.", 3, 5, "Kterou hranu přidá Kruskal teď?", {}}}},
       {"Jarník", 1, "Kterou hranu přidá Jarník ke stromu {1}?",
        {{3, 4, "Hrana 3 – 4 nevede ze stromu {1}.", 0, 1, "Kterou hranu přidá Jarník ke stromu {1}?", {1}},
         {1, 2, kSpravne.arg("2 1", "2"), 1, 2, "Kterou hranu přidá Jarník ke stromu {1, 2}?", {1, 2}},
@@ -110,7 +91,7 @@ TEST_F(Cviceni, EachChoiceIsAnsweredAtOnceAndOnlyARightOneMovesOn) {
       EXPECT_EQ(k.spravne, o->property("spravne").toInt());
       EXPECT_EQ(k.pokusu, o->property("pokusu").toInt());
       EXPECT_EQ(k.otazka, o->LabelOtazka->text());
-      EXPECT_EQ(k.vrcholy, Otazka(o));
+      EXPECT_EQ(k.vrcholy, o->property("otazka").toList());
       // A wrong choice leaves the offered edges as they were; a right one takes its edge away.
       EXPECT_EQ(polozek - (k.spravne > 0 && k.odpoved.startsWith(QStringLiteral("Správně")) ? 1 : 0), o->ListHrany->count());
       EXPECT_EQ(QStringLiteral("Správně %1 z %2 %3").arg(k.spravne).arg(k.pokusu).arg(k.pokusu == 1 ? "pokusu" : "pokusů"),
@@ -125,19 +106,14 @@ TEST_F(Cviceni, TheEndNamesTheTotalAndWhetherItIsATreeOrAForest) {
   ZapisGraf(Soubor("souvisly.grf"), {{60, 60, ""}, {250, 60, ""}, {150, 220, ""}}, {{1, 2, -2}, {2, 3, 2}, {1, 3, 2}});
   ZapisGraf(Soubor("bez_hran.grf"), {{60, 60, ""}, {250, 60, ""}}, {});
   ZapisGraf(Soubor("vrchol.grf"), {{60, 60, ""}}, {});
-  const struct {
-    const char* soubor;
-    double delka;
-    int zbyva;  // edges left in the list
-    QString otazka, skore;
-  } pripady[] = {
-      {"g.grf", 9, 2, "Hotovo.",
+  const struct { const char* soubor; double delka; QString otazka, skore; } pripady[] = {
+      {"g.grf", 9, "Hotovo.",
        "Správně 0 z 0 pokusů, ukázané kroky: 4. Celková délka 9. Graf není souvislý (komponent: 2), přijaté hrany tvoří "
        "minimální kostru každé komponenty, tedy minimální les."},
-      {"souvisly.grf", 0, 1, "Hotovo.",
+      {"souvisly.grf", 0, "Hotovo.",
        "Správně 0 z 0 pokusů, ukázané kroky: 2. Celková délka 0. Přijaté hrany tvoří minimální kostru grafu."},
-      {"bez_hran.grf", 0, 0, "Graf nemá žádnou hranu: není co vybírat, kostra je prázdná.", "Správně 0 z 0 pokusů"},
-      {"vrchol.grf", 0, 0, "Graf má jen jeden vrchol: jeho kostra nemá žádnou hranu.", "Správně 0 z 0 pokusů"},
+      {"bez_hran.grf", 0, "Graf nemá žádnou hranu: není co vybírat, kostra je prázdná.", "Správně 0 z 0 pokusů"},
+      {"vrchol.grf", 0, "Graf má jen jeden vrchol: jeho kostra nemá žádnou hranu.", "Správně 0 z 0 pokusů"},
   };
   for (const auto& p : pripady) {
     SCOPED_TRACE(p.soubor);
@@ -150,30 +126,35 @@ TEST_F(Cviceni, TheEndNamesTheTotalAndWhetherItIsATreeOrAForest) {
     EXPECT_DOUBLE_EQ(p.delka, o->property("delka").toDouble());
     EXPECT_EQ(p.otazka, o->LabelOtazka->text());
     EXPECT_EQ(p.skore, o->LabelSkore->text());
-    EXPECT_EQ(p.zbyva, o->ListHrany->count());
     EXPECT_FALSE(o->ButtonVyber->isEnabled());
   }
 }
 
+// A generated example, exercised and saved, never becomes the main window's graph.
 TEST_F(Cviceni, GeneratedExamplesComeByNumberAndTheMainWindowsGraphOnlyWhileOneIsOpen) {
   TFormCviceni* o = Okno();
   ASSERT_TRUE(o);
   EXPECT_FALSE(o->ButtonZHlavnihoOkna->isEnabled());
-  EXPECT_EQ(0, graf.GetPocet());
   o->SpinVrcholu->setValue(5);
   o->SpinCislo->setValue(42);
   Klikni(o->ButtonNovyPriklad);
-  EXPECT_EQ(0, graf.GetPocet());
   const TPriklad priklad = VytvorPriklad(42, 5);
   ASSERT_EQ(int(priklad.hrany.size()), o->ListHrany->count());
   EXPECT_EQ(QStringLiteral("%1 – %2 (délka %3)").arg(priklad.hrany[0].u).arg(priklad.hrany[0].v).arg(priklad.hrany[0].delka),
             o->ListHrany->item(0)->text());
-  EXPECT_EQ(QList<int>{}, Otazka(o));
   EXPECT_EQ(QStringLiteral("Kterou hranu přidá Kruskal teď?"), o->LabelOtazka->text());
+  answerer.ChooseFile(Soubor("priklad.grf"));
+  Klikni(o->ButtonUlozPriklad);
+  EXPECT_EQ(0, graf.GetPocet());
+  EXPECT_EQ("", GetJmenoSouboru());
 
   Otevri(Soubor("g.grf"));
   EXPECT_TRUE(o->ButtonZHlavnihoOkna->isEnabled());
   EXPECT_EQ(int(priklad.hrany.size()), o->ListHrany->count());  // the exercise goes on
+  Otevri(Soubor("priklad.grf"));
+  TPriklad ulozeny{{}, {}, HranySnimku(graf.Snimek())};
+  for (const tvrchol& v : graf.Snimek().vrcholy) ulozeny.x.push_back(v.GetX()), ulozeny.y.push_back(v.GetY());
+  EXPECT_EQ(TextPrikladu(priklad), TextPrikladu(ulozeny));
 }
 
 TEST_F(Cviceni, HintAndShownStepsCountNoAttemptAndAClickOnAnEdgeChoosesIt) {
@@ -193,11 +174,8 @@ TEST_F(Cviceni, HintAndShownStepsCountNoAttemptAndAClickOnAnEdgeChoosesIt) {
   EXPECT_NE(pred, zvyraznena);
   EXPECT_GT(zvyraznena.red(), 200);
   EXPECT_LT(zvyraznena.blue(), 150);
-  QStringList tucne;
-  for (int r = 0; r < o->ListHrany->count(); ++r)
-    if (o->ListHrany->item(r)->font().bold()) tucne << o->ListHrany->item(r)->text();
-  EXPECT_EQ(o->ListHrany->count(), tucne.size()) << tucne.join(", ").toStdString();  // all join two trees yet
-  EXPECT_EQ(0, o->property("pokusu").toInt());
+  // Every edge joins two trees yet: all are candidates.
+  for (int r = 0; r < o->ListHrany->count(); ++r) EXPECT_TRUE(o->ListHrany->item(r)->font().bold()) << r;
   Klikni(o->ButtonUkaz);  // 3 - 4
   EXPECT_EQ(QStringLiteral("Ukázaný krok: „barvim hranu - zarazuji do kostry 3 4 s delkou 1“"), o->LabelOdpoved->text());
   EXPECT_EQ(0, o->property("pokusu").toInt());
@@ -207,37 +185,7 @@ TEST_F(Cviceni, HintAndShownStepsCountNoAttemptAndAClickOnAnEdgeChoosesIt) {
   // Edge 5 - 6 runs from (500, 250) to (330, 310): a click at its middle chooses it.
   QTest::mouseClick(obraz, Qt::LeftButton, {}, bod(415, 280));
   EXPECT_EQ(QStringLiteral("Hrana 5 – 6 (délka 4) není nejkratší: hrana 1 – 2 má délku 2."), o->LabelOdpoved->text());
-  EXPECT_EQ(1, o->property("pokusu").toInt());
   EXPECT_EQ(QStringLiteral("Správně 0 z 1 pokusu, ukázané kroky: 1"), o->LabelSkore->text());
-}
-
-TEST_F(Cviceni, SavedExampleIsTheExercisesGraphAndTheMainWindowKeepsItsOwn) {
-  Otevri(Soubor("g.grf"));
-  const TSnimekGrafu hlavni = graf.Snimek();
-  const std::string soubor = GetJmenoSouboru();
-  TFormCviceni* o = Okno();
-  ASSERT_TRUE(o);
-  o->SpinCislo->setValue(7);
-  Klikni(o->ButtonNovyPriklad);
-  answerer.ChooseFile(Soubor("priklad.grf"));
-  Klikni(o->ButtonUlozPriklad);
-  EXPECT_TRUE(hlavni == graf.Snimek());
-  EXPECT_EQ(soubor, GetJmenoSouboru());
-  Otevri(Soubor("priklad.grf"));
-  const TSnimekGrafu ulozeny = graf.Snimek();
-  EXPECT_EQ(TextPrikladu(VytvorPriklad(7, kVychoziVrcholuPrikladu)),
-            TextPrikladu({[&] {
-                            std::vector<int> x;
-                            for (const tvrchol& v : ulozeny.vrcholy) x.push_back(v.GetX());
-                            return x;
-                          }(),
-                          [&] {
-                            std::vector<int> y;
-                            for (const tvrchol& v : ulozeny.vrcholy) y.push_back(v.GetY());
-                            return y;
-                          }(),
-                          HranySnimku(ulozeny)}));
-
 }
 
 }  // namespace
