@@ -35,95 +35,69 @@ std::vector<std::string> Obsah(const fs::path& slozka) {
 
 class AtomicWrite : public ::testing::Test {
 protected:
-  AtomicWrite() {
-    dir = fs::temp_directory_path() / ("trivex-zapis-" + std::to_string(std::random_device()()));
-    fs::create_directories(dir);
-  }
+  AtomicWrite() { Vyprazdni(); }
   ~AtomicWrite() override {
     SimulujChybuZapisu(TSimulaceZapisu::zadne);
+    Vyprazdni(false);
+  }
+  // The old file made writable first: Windows removes no read-only file.
+  void Vyprazdni(bool znovu = true) {
     std::error_code chyba;
     fs::permissions(dir / "stary", fs::perms::owner_all, chyba);
     fs::remove_all(dir, chyba);
+    if (znovu) fs::create_directories(dir);
   }
-  fs::path dir;
+  const fs::path dir = fs::temp_directory_path() / ("trivex-zapis-" + std::to_string(std::random_device()()));
 };
 
 // Each row prepares the folder around an old file "stary" and saves "novy" to the path it
 // names; the old file's bytes, the folder's names and the permissions say what happened.
 TEST_F(AtomicWrite, SavesReplaceWholeFilesAtTheEdgesOfTheFileSystem) {
-  const std::string dlouhe(255, 'd');
-  const struct {
-    const char* nazev;
-    std::function<fs::path(const fs::path&)> priprav;  // returns the path to save to
-    bool uspech;
-    std::string stary = "novy";  // the old file's bytes afterwards
-  } cases[] = {
-      {"a new file", [](const fs::path& d) { return d / "jiny"; }, true, "stary"},
+  // Each row: what it does to the folder and the path it saves to, whether the save succeeds,
+  // and the old file's bytes afterwards.
+  using P = const fs::path&;
+  const struct { const char* nazev; std::function<fs::path(P)> priprav; bool uspech; std::string stary = "novy"; } cases[] = {
+      {"a new file", [](P d) { return d / "jiny"; }, true, "stary"},
 #ifndef _WIN32  // whole paths there are limited to 260 characters
-      {"a name of 255 bytes", [&](const fs::path& d) { return d / dlouhe; }, true, "stary"},
-      {"a name of 249 bytes", [&](const fs::path& d) { return d / dlouhe.substr(0, 249); }, true, "stary"},
+      {"a name of 255 bytes", [](P d) { return d / std::string(255, 'd'); }, true, "stary"},
 #endif
-      {"an old file", [](const fs::path& d) { return d / "stary"; }, true},
+      {"an old file", [](P d) { return d / "stary"; }, true},
       {"100 stale temporaries",
-       [](const fs::path& d) {
-         for (int i = 1; i <= 100; ++i) std::ofstream(d / ("stary.~" + std::to_string(i) + ".tmp")) << "x";
-         return d / "stary";
-       },
+       [](P d) { for (int i = 1; i <= 100; ++i) std::ofstream(d / ("stary.~" + std::to_string(i) + ".tmp")) << "x"; return d / "stary"; },
        true},
-      {"a read-only file",
-       [](const fs::path& d) {
-         fs::permissions(d / "stary", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-         return d / "stary";
-       },
+      {"a read-only file (0444)",
+       [](P d) { fs::permissions(d / "stary", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read); return d / "stary"; },
        false, "stary"},
-      {"a folder", [](const fs::path& d) { fs::create_directory(d / "slozka"); return d / "slozka"; }, false, "stary"},
-      {"a missing folder", [](const fs::path& d) { return d / "nic" / "stary"; }, false, "stary"},
+      {"a folder", [](P d) { fs::create_directory(d / "slozka"); return d / "slozka"; }, false, "stary"},
+      {"a missing folder", [](P d) { return d / "nic" / "stary"; }, false, "stary"},
 #ifndef _WIN32  // links need privileges there
-      {"a symbolic link to the old file",
-       [](const fs::path& d) {
-         fs::create_symlink("stary", d / "odkaz");
-         return d / "odkaz";
-       },
-       true},
-      {"a link to a link", [](const fs::path& d) {
-         fs::create_symlink("stary", d / "odkaz");
-         fs::create_symlink(d / "odkaz", d / "odkaz2");
-         return d / "odkaz2";
-       },
+      {"a link to a link to the old file",
+       [](P d) { fs::create_symlink("stary", d / "odkaz"); fs::create_symlink(d / "odkaz", d / "odkaz2"); return d / "odkaz2"; },
        true},
 #endif
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.nazev);
-    std::error_code chyba;
-    fs::permissions(dir / "stary", fs::perms::owner_all, chyba);
-    fs::remove_all(dir, chyba);
-    fs::create_directories(dir);
+    Vyprazdni();
     std::ofstream(dir / "stary", std::ios::binary) << "stary";
     const fs::path cil = c.priprav(dir);
-    const std::vector<std::string> pred = Obsah(dir);
-    const bool novy = !fs::exists(fs::symlink_status(cil));
-
+    std::vector<std::string> po = Obsah(dir);  // what the folder holds afterwards
+    if (c.uspech && !fs::exists(fs::symlink_status(cil))) po.push_back(cil.filename().u8string());
+    std::sort(po.begin(), po.end());
     const auto vysledek = ZapisAtomicky(cil, "novy");
     EXPECT_EQ(c.uspech, !vysledek) << (vysledek ? vysledek->duvod : "");
     EXPECT_EQ(c.stary, Bajty(dir / "stary"));
-    std::vector<std::string> po = pred;
-    if (c.uspech && novy) po.push_back(cil.filename().u8string());
-    std::sort(po.begin(), po.end());
     EXPECT_EQ(po, Obsah(dir)) << "no temporary file is left behind";
-    if (c.uspech) {
-      EXPECT_EQ("novy", Bajty(cil));
-    }
+    if (!c.uspech) continue;
+    EXPECT_EQ("novy", Bajty(cil));
   }
 }
 
 #ifndef _WIN32
 // Who may read and write a file is the user's choice; a save must not widen or narrow it.
 TEST_F(AtomicWrite, ReplacedFileKeepsItsPermissions) {
-  const fs::perms rezimy[] = {fs::perms::owner_read | fs::perms::owner_write,
-                              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read,
-                              fs::perms::owner_all | fs::perms::group_read | fs::perms::others_read};
-  for (const fs::perms rezim : rezimy) {
+  for (const fs::perms rezim : {fs::perms::owner_read | fs::perms::owner_write,
+                                fs::perms::owner_all | fs::perms::group_read | fs::perms::others_read}) {
     std::ofstream(dir / "stary") << "stary";
     fs::permissions(dir / "stary", rezim);
     ASSERT_FALSE(ZapisAtomicky(dir / "stary", "novy"));

@@ -8,17 +8,13 @@
 #include "model/UGraf.h"
 #include "platform/Cesty.h"
 #include "platform/SysUtils.h"
+#include "support/TestSupport.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray Opakuj(const QByteArray& kus, int kolikrat) {
-  return kus.repeated(kolikrat);
-}
 
 QByteArray GraphML(const QByteArray& klice, const QByteArray& telo) {
   return "<graphml>" + klice + "<graph><node id='a'/><node id='b'/>" + telo + "</graph></graphml>";
@@ -31,19 +27,11 @@ struct Import : ::testing::Test {
   // Imports the bytes as a source with the extension; the target held "puvodni" before.
   QString Importuj(const char* pripona, const QByteArray& obsah) {
     const QString zdroj = dir.filePath(QStringLiteral("zdroj.") + pripona);
-    QFile f(zdroj);
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(obsah) == obsah.size());
-    f.close();
-    QFile c(cil());
-    EXPECT_TRUE(c.open(QIODevice::WriteOnly) && c.write("puvodni") == 7);
-    c.close();
+    WriteBytes(zdroj, obsah.toStdString());
+    WriteBytes(cil(), "puvodni");
     varovani.clear();
     const QString chyba = ::Importuj(zdroj, cil(), varovani);
     return chyba.isEmpty() ? QString() : chyba.mid(zdroj.size() + 2);
-  }
-  QByteArray Cil() const {
-    QFile c(cil());
-    return c.open(QIODevice::ReadOnly) ? c.readAll() : QByteArray();
   }
   QString cil() const { return dir.filePath(QStringLiteral("cil.grf")); }
   void TearDown() override { ZrusGraf(); }
@@ -56,39 +44,37 @@ struct Import : ::testing::Test {
 TEST_F(Import, HostileSourcesAreRefusedWithAMessageAndTheTargetKept) {
   const struct { const char* nazev; const char* pripona; QByteArray obsah; const char* zprava; } cases[] = {
       {"60 000 elements nested in data", "graphml",
-       GraphML(kKomentar + "</key>", "<node id='c'><data key='k'>" + Opakuj("<x>", 60000) + "</data></node>"),
+       GraphML(kKomentar + "</key>", "<node id='c'><data key='k'>" + QByteArray("<x>").repeated(60000) + "</data></node>"),
        "neplatny GraphML na radku 1: prvky jsou vnoreny hloubeji nez 100"},
       {"60 000 elements nested in a default", "graphml",
-       GraphML(kKomentar + "<default>" + Opakuj("<x>", 60000) + "</default></key>", ""),
+       GraphML(kKomentar + "<default>" + QByteArray("<x>").repeated(60000) + "</default></key>", ""),
        "neplatny GraphML na radku 1: prvky jsou vnoreny hloubeji nez 100"},
       {"entities", "graphml",
        "<!DOCTYPE graphml [<!ENTITY e '" + QByteArray(4000, 'x') + "'>]>" +
-           GraphML(kKomentar + "</key>", "<node id='c'><data key='k'>" + Opakuj("&e;", 10000) + "</data></node>"),
+           GraphML(kKomentar + "</key>", "<node id='c'><data key='k'>" + QByteArray("&e;").repeated(10000) + "</data></node>"),
        "radek 1: GraphML s deklaracemi entit (<!ENTITY) Trivex necte"},
-      {"40 000 attributes", "graphml", "<graphml><graph" + [] { QByteArray a; for (int i = 0; i < 40000; ++i) a += " a" + QByteArray::number(i) + "=''"; return a; }() +
-           "/></graphml>",
+      {"40 000 attributes", "graphml",
+       [] { QByteArray a; for (int i = 0; i < 40000; ++i) a += " a" + QByteArray::number(i) + "=''"; return "<graphml><graph" + a + "/></graphml>"; }(),
        "radek 1: prvek GraphML ma vic nez 100 atributu"},
       {"an entity hidden from a scan by a quote in an instruction", "graphml",
        "<!DOCTYPE graphml [<?x ' ?><!ENTITY e 'x'>]>" + GraphML("", ""),
        "radek 1: GraphML s deklaracemi entit (<!ENTITY) Trivex necte"},
-      {"larger than the cap", "txt", Opakuj("1 2 3\n", 200000), "soubor je prilis velky"},
-      {"braces nested deep", "dot", "graph { a -- b; " + Opakuj("{", 5000) + " c " + Opakuj("}", 5000) + " }",
+      {"larger than the cap", "txt", QByteArray("1 2 3\n").repeated(200000), "soubor je prilis velky"},
+      {"braces nested deep", "dot", "graph { a -- b; " + QByteArray(5000, '{') + " c " + QByteArray(5000, '}') + " }",
        "radek 1: DOT je vnoren hloubeji nez 100 zavorek"},
       {"a graph Graphviz read with a warning", "dot", "graph { 1a -- b }",
        "neplatny DOT: Warning: syntax ambiguity - badly delimited number '1a' in line 1 of input splits into two tokens"},
-      {"two graphs", "dot", "graph { a -- b }\ngraph { c -- d }\n",
-       "soubor obsahuje vic nez jeden graf DOT, Trivex cte jen jeden"},
+      {"two graphs", "dot", "graph { a -- b }\ngraph { c -- d }\n", "soubor obsahuje vic nez jeden graf DOT, Trivex cte jen jeden"},
       {"data after the graph", "dot", "graph { a -- b }\n}}} !\n",
        "za grafem DOT nasleduji dalsi data: neplatny DOT: Error: syntax error in line 2 near '}'"},
-      {"random bytes", "dot", QByteArray("\x8f\x01\xfe\xa0{{\x7f", 7),
-       "soubor neni platny DOT (neni to text grafu Graphvizu)"},
+      {"random bytes", "dot", QByteArray("\x8f\x01\xfe\xa0{{\x7f", 7), "soubor neni platny DOT (neni to text grafu Graphvizu)"},
       {"a comment of 900 KB", "dot", "graph { /*" + QByteArray(900000, 'x') + "*/ a -- b }",
        "radek 1: nazev, retezec nebo komentar DOT je delsi nez 8192 bajtu"},
       {"a string of 900 KB", "dot", "graph { a [label=\"" + QByteArray(900000, 'x') + "\"] }",
        "radek 1: nazev, retezec nebo komentar DOT je delsi nez 8192 bajtu"},
-      {"160 000 concatenations", "dot", "graph { a [label=\"a\"" + Opakuj("+\"a\"", 160000) + "] }",
+      {"160 000 concatenations", "dot", "graph { a [label=\"a\"" + QByteArray("+\"a\"").repeated(160000) + "] }",
        "radek 1: DOT spojuje vic nez 1000 retezcu"},
-      {"edge sets that multiply", "dot", "graph { " + Opakuj("{" + kVrcholy15 + "} -- {" + kVrcholy15 + "}\n", 50) + "}",
+      {"edge sets that multiply", "dot", "graph { " + ("{" + kVrcholy15 + "} -- {" + kVrcholy15 + "}\n").repeated(50) + "}",
        "radek 45: prikazy DOT tvori vic nez 10000 hran"},
       {"a NUL byte in an edge list", "txt", QByteArray("1 2 3\n1\0 2 3\n", 12), "radek 2: soubor obsahuje nulovy bajt, seznam hran je text"},
       {"a NUL byte in DOT", "dot", QByteArray("graph { a -- b }\0 c", 20), "radek 1: soubor obsahuje nulovy bajt, DOT je text"},
@@ -96,7 +82,7 @@ TEST_F(Import, HostileSourcesAreRefusedWithAMessageAndTheTargetKept) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.nazev);
     EXPECT_EQ(std::string(c.zprava), Importuj(c.pripona, c.obsah).toStdString());
-    EXPECT_EQ("puvodni", Cil());
+    EXPECT_EQ("puvodni", ReadBytes(cil()));
   }
 }
 
@@ -110,10 +96,7 @@ TEST_F(Import, MessagesQuoteOnlyTheStartOfAField) {
        "<graphml><graph><node id='" + cislo + "'/><node id='" + cislo + "'/></graph></graphml>",
        "vrchol '" + QString(40, QLatin1Char('7')) + "...' je zadan dvakrat"},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.nazev);
-    EXPECT_EQ(c.zprava.toStdString(), Importuj(c.pripona, c.obsah).toStdString());
-  }
+  for (const auto& c : cases) EXPECT_EQ(c.zprava.toStdString(), Importuj(c.pripona, c.obsah).toStdString()) << c.nazev;
 }
 
 // What can be read is read: the byte order mark some editors write, a strict graph's

@@ -15,20 +15,9 @@
 #include <QListWidget>
 #include <QPrintDialog>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTimer>
 
-#include <algorithm>
-
 namespace {
-
-std::string Spust(const QString& program, const QStringList& args) {
-  QProcess p;
-  p.start(program, args);
-  p.closeWriteChannel();
-  EXPECT_TRUE(p.waitForFinished(60000)) << program.toStdString();
-  return p.readAllStandardOutput().toStdString();
-}
 
 class Papir : public ProgramWindow {
 protected:
@@ -38,8 +27,10 @@ protected:
               {{1, 2, 2}, {2, 3, 2.5}, {1, 3, 7}, {3, 4, 1}, {4, 5, 3}});
     Otevri(Soubor("g.grf"));
     Zalozka(2);
+    Klikni(Form1->Button6);  // Kruskal's narration, with the lengths shown
+    Form1->findChild<QAction*>(QStringLiteral("ActionDelky"))->setChecked(true);
+    Form1->findChild<QAction*>(QStringLiteral("ActionPrubeh"))->trigger();
   }
-  static QAction* Akce(QWidget* okno) { return okno->findChild<QAction*>(QStringLiteral("ActionTisk")); }
   static TFormPrubeh* Prubeh() {
     for (QWidget* w : QApplication::topLevelWidgets())
       if (auto* p = dynamic_cast<TFormPrubeh*>(w)) return p;
@@ -50,28 +41,17 @@ protected:
 // The first type is the canvas as it was; the larger ones are the same picture grown, from the
 // canvas menu and from the step window alike.
 TEST_F(Papir, SaveDialogTypesGiveTheirSize) {
-  Klikni(Form1->Button6);  // Kruskal's narration
-  Form1->findChild<QAction*>(QStringLiteral("ActionDelky"))->setChecked(true);
   const std::vector<TOperace>& obraz = Zaznamnik().Obraz();
-  const struct {
-    const char* nazev;
-    const char* typ;
-    int meritko;
-  } typy[] = {
-      {"canvas", "Obrázek PNG (*.png)", 1},
-      {"twice", "Obrázek PNG, dvakrát větší (*.png)", 2},
-      {"four times", "Obrázek PNG, čtyřikrát větší (*.png)", 4},
-  };
+  const struct { const char* typ; int meritko; } typy[] = {
+      {"Obrázek PNG (*.png)", 1}, {"Obrázek PNG, dvakrát větší (*.png)", 2}, {"Obrázek PNG, čtyřikrát větší (*.png)", 4}};
   for (const auto& t : typy) {
     const QString soubor = Soubor(QStringLiteral("platno%1.png").arg(t.meritko));
     answerer.ChooseFile(soubor, QString::fromUtf8(t.typ));
     Form1->findChild<QAction*>(QStringLiteral("ActionUlozObrazek"))->trigger();
     EXPECT_EQ(ObrazVMeritku(obraz, obraz.size(), t.meritko, {false, true}),
               QImage(soubor).convertToFormat(QImage::Format_RGB32))
-        << t.nazev;
+        << t.typ;
   }
-  Form1->findChild<QAction*>(QStringLiteral("ActionPrubeh"))->trigger();
-  ASSERT_TRUE(Prubeh()->isVisible());
   Prubeh()->Vyber(1);
   answerer.ChooseFile(Soubor("krok"), QStringLiteral("Obrázek PNG, čtyřikrát větší (*.png)"));
   QTest::mouseClick(Prubeh()->ButtonUlozObrazek, Qt::LeftButton);
@@ -80,22 +60,14 @@ TEST_F(Papir, SaveDialogTypesGiveTheirSize) {
 }
 
 // Ctrl+P prints the canvas with the output line, or in the step window the selected step with
-// its text, through the print dialog (answered here as a user printing to a PDF file): one
-// page, the picture as vectors (no raster image in the file), the labels that are on and the
-// text readable back. A cancelled dialog prints nothing.
+// its text, through the print dialog (answered as a user printing to a PDF file): the labels
+// that are on and the text read back. A cancelled dialog prints nothing. (The page itself is
+// the one the PDF export draws, checked with the command line.)
 TEST_F(Papir, PrintActionsPrintTheCanvasOrTheSelectedStep) {
-  Klikni(Form1->Button6);
-  Form1->findChild<QAction*>(QStringLiteral("ActionDelky"))->setChecked(true);
-  Form1->findChild<QAction*>(QStringLiteral("ActionPrubeh"))->trigger();
   ASSERT_TRUE(Prubeh()->isVisible());
   Prubeh()->CheckDelky->setChecked(false);
   const QString vysledek = Form1->Memo1->toPlainText(), krok = Prubeh()->ListKroky->item(1)->text().trimmed();
-  const struct {
-    const char* nazev;
-    QWidget* okno;
-    bool tisknout;
-    std::vector<QString> texty, chybi;
-  } pripady[] = {
+  const struct { const char* nazev; QWidget* okno; bool tisknout; std::vector<QString> texty, chybi; } pripady[] = {
       {"canvas", Form1, true, {vysledek, "2.5"}, {krok}},
       {"step", Prubeh(), true, {krok}, {vysledek, "2.5"}},
       {"cancelled", Form1, false, {}, {}},
@@ -103,7 +75,7 @@ TEST_F(Papir, PrintActionsPrintTheCanvasOrTheSelectedStep) {
   Prubeh()->Vyber(1);
   for (const auto& p : pripady) {
     SCOPED_TRACE(p.nazev);
-    QAction* tisk = Akce(p.okno);
+    QAction* tisk = p.okno->findChild<QAction*>(QStringLiteral("ActionTisk"));
     ASSERT_NE(nullptr, tisk);
     EXPECT_EQ(QStringLiteral("Tisk…"), tisk->text());
     EXPECT_EQ(QKeySequence(Qt::CTRL | Qt::Key_P), tisk->shortcut());
@@ -123,11 +95,10 @@ TEST_F(Papir, PrintActionsPrintTheCanvasOrTheSelectedStep) {
     EXPECT_TRUE(dialog);
     EXPECT_EQ(p.tisknout, QFileInfo::exists(pdf));
     if (!p.tisknout) continue;
-    const QString info = QString::fromStdString(Spust(QStringLiteral("pdfinfo"), {pdf}));
-    EXPECT_TRUE(info.contains(QRegularExpression("\nPages: +1\n"))) << info.toStdString();
-    const std::string obrazky = Spust(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
-    EXPECT_EQ(2, std::count(obrazky.begin(), obrazky.end(), '\n')) << "a header of two lines, no image: " << obrazky;
-    const QString text = QString::fromStdString(Spust(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}));
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    ASSERT_TRUE(pdftotext.waitForFinished(60000));
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
     for (const QString& t : p.texty) EXPECT_TRUE(text.contains(t)) << t.toStdString() << " in " << text.toStdString();
     for (const QString& t : p.chybi) EXPECT_FALSE(text.contains(t)) << t.toStdString() << " in " << text.toStdString();
   }

@@ -5,7 +5,6 @@
 #include "support/ProgramWindow.h"
 
 #include "classroom/Zaznam.h"
-#include "windows/frmedvrch.h"
 #include "windows/novy.h"
 #include "windows/nv.h"
 
@@ -28,14 +27,19 @@ protected:
     graf.Neposlouchej(klic);
     ProgramWindow::TearDown();
   }
-  static void Zadej(TEdit* edit, const QString& text) { TypeInto(edit, text); FocusOn(Form4->BitBtn2); }
-
+  // The graph editor sets the first slot's length of vertex 1, as a user types it.
+  void UpravDelku(const QString& delka) {
+    Klikni(Form1->Button5);
+    ShowActive(Form4);
+    TypeInto(Form4->sloty[0].delka, delka);
+    FocusOn(Form4->BitBtn2);
+    Form4->Close();
+  }
   static std::vector<std::string> Texty() {
     std::vector<std::string> texty;
     for (const TKrok& krok : Zaznamnik().Vyklad().kroky) texty.push_back(krok.text);
     return texty;
   }
-
   std::vector<TZmenaGrafu> slyseno;
   int klic = 0;
 };
@@ -43,11 +47,7 @@ protected:
 using Z = TZmenaGrafu;
 
 TEST_F(ZmenyGrafu, EachActionIsHeardOnceWithItsKind) {
-  const struct {
-    const char* nazev;
-    std::function<void()> akce;
-    std::vector<Z> ocekavano;
-  } pripady[] = {
+  const struct { const char* nazev; std::function<void()> akce; std::vector<Z> ocekavano; } pripady[] = {
       {"open another file", [this] { Otevri(Soubor("h.grf")); }, {Z::Nahrazen}},
       {"open the same file again", [this] { Otevri(Soubor("g.grf")); }, {Z::Nahrazen}},
       {"open a missing file", [this] { Otevri(Soubor("chybi.grf")); }, {Z::Nahrazen}},
@@ -61,29 +61,8 @@ TEST_F(ZmenyGrafu, EachActionIsHeardOnceWithItsKind) {
          Form4->Close();
        },
        {Z::Nahrazen}},
-      {"editor: one edge length",
-       [this] {
-         Klikni(Form1->Button5);
-         ShowActive(Form4);
-         Zadej(Form4->sloty[0].delka, "7.5");
-         Form4->Close();
-       },
-       {Z::Upraven}},
-      {"editor: a length it already has", [this] {
-         Klikni(Form1->Button5);
-         ShowActive(Form4);
-         Zadej(Form4->sloty[0].delka, "2");
-         Form4->Close();
-       }, {}},
-      {"vertex editor: one coordinate",
-       [this] {
-         Klikni(Form1->Button11);
-         ShowActive(FormXY);
-         TypeInto(FormXY->radky[0].x, "77");
-         FocusOn(FormXY->BitBtn2);
-         FormXY->Close();
-       },
-       {Z::Upraven}},
+      {"editor: one edge length", [this] { UpravDelku("7.5"); }, {Z::Upraven}},
+      {"editor: a length it already has", [this] { UpravDelku("2"); }, {}},
       {"count of components", [this] { Zalozka(3); Klikni(Form1->Button7); }, {Z::Upraven}},
       {"colouring, without a window", [] { PocetBarev(); }, {Z::Upraven}},
       {"exit", [this] { Zalozka(3); Klikni(Form1->BitBtn1); }, {Z::Nahrazen}},
@@ -95,10 +74,8 @@ TEST_F(ZmenyGrafu, EachActionIsHeardOnceWithItsKind) {
     Zalozka(0);
     Otevri(Soubor("g.grf"));
     slyseno.clear();
-    const std::uint64_t pred = graf.Revize();
     p.akce();
     EXPECT_EQ(p.ocekavano, slyseno);
-    EXPECT_EQ(p.ocekavano.empty(), graf.Revize() == pred);
   }
 }
 
@@ -107,18 +84,10 @@ TEST_F(ZmenyGrafu, EachActionIsHeardOnceWithItsKind) {
 TEST_F(ZmenyGrafu, NarrationGoesOnlyWithAnotherGraph) {
   Form1->findChild<QAction*>(QStringLiteral("ActionBezZprav"))->setChecked(true);
   const struct { const char* nazev; std::function<void()> akce; bool zustava; } pripady[] = {
-      {"same file again", [this] { Zalozka(0); Otevri(Soubor("g.grf")); }, true},
-      {"an edge length edited",
-       [this] {
-         Zalozka(0);
-         Klikni(Form1->Button5);
-         ShowActive(Form4);
-         Zadej(Form4->sloty[0].delka, "7.5");
-         Form4->Close();
-       },
-       true},
-      {"another file", [this] { Zalozka(0); Otevri(Soubor("h.grf")); }, false},
-      {"a missing file", [this] { Zalozka(0); Otevri(Soubor("chybi.grf")); }, false},
+      {"same file again", [this] { Otevri(Soubor("g.grf")); }, true},
+      {"an edge length edited", [this] { UpravDelku("7.5"); }, true},
+      {"another file", [this] { Otevri(Soubor("h.grf")); }, false},
+      {"a missing file", [this] { Otevri(Soubor("chybi.grf")); }, false},
   };
   for (const auto& p : pripady) {
     SCOPED_TRACE(p.nazev);
@@ -128,6 +97,7 @@ TEST_F(ZmenyGrafu, NarrationGoesOnlyWithAnotherGraph) {
     Klikni(Form1->Button6);
     const std::vector<std::string> kruskal = Texty();
     ASSERT_GT(kruskal.size(), 2u);
+    Zalozka(0);
     p.akce();
     EXPECT_EQ(p.zustava, Texty() == kruskal);
   }
