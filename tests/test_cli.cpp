@@ -12,7 +12,6 @@
 
 #include <algorithm>
 
-
 class CommandLine : public SGrafy {};
 
 // A fresh window, the file opened by "Otevri", the tab clicked, the button clicked: the boxes'
@@ -50,23 +49,13 @@ TEST_F(CommandLine, RunPrintsTheBoxesAndTheOutputLineAndSavesTheCanvasTheWindowS
     }
 }
 
-// TikZ draws the tree in the program's maroon and the rest in silver. (Exports without --run
-// are the exchange tests' round trips.)
-TEST_F(CommandLine, TikZDrawsTheTreeInMaroonAndTheRestInSilver) {
-  const QString cesta = soubory[1].second;  // five vertices, connected: a tree of four edges
-  ASSERT_EQ(0, Trivex({"--run", "kostra", cesta, "--export", Soubor("kostra.tex")}).kod);
-  const QString tex = QString::fromStdString(ReadBytes(Soubor("kostra.tex")));
-  EXPECT_EQ(4, tex.count(QStringLiteral("\\draw[trivex000080]")));
-  EXPECT_EQ(1, tex.count(QStringLiteral("\\draw[trivexc0c0c0]")));
-  EXPECT_EQ(5, tex.count(QStringLiteral("circle (2pt)")));
-}
-
 // Help and version on standard output and exit 0; refused arguments give the reason and the
-// usage on standard error and exit 1; a file that does not open gives the program's message
-// and exit 2. None writes a file.
+// usage on standard error and exit 1 (--meritko wants 1 to 8 and a PNG); a file that does not
+// open gives the program's message and exit 2. None writes a file.
 TEST_F(CommandLine, ArgumentsAndFilesGiveTheirExitCodeAndMessage) {
   const QStringList predtim = QDir(dir.path()).entryList(QDir::Files);
   const auto proc = [](const std::string& duvod) { return "trivex: " + duvod + "\nUsage: trivex [SOUBOR]\n"; };
+  const auto mimo = [&](const std::string& s) { return proc("--meritko chce cele cislo od 1 do 8, ne '" + s + "'"); };
   // Of exit 0 the start of standard output is given, of exit 1 the start of standard error.
   const struct { const char* nazev; QStringList args; int kod; std::string out, err; } radky[] = {
       {"--help", {"--help"}, 0, "Usage: trivex [SOUBOR]\n", ""},
@@ -84,6 +73,14 @@ TEST_F(CommandLine, ArgumentsAndFilesGiveTheirExitCodeAndMessage) {
       {"--import to another kind", {"--import", "g.txt", "g.dot"}, 1, "",
        proc("--import zapisuje jen soubor .grf, ne 'g.dot'")},
       {"--import with --run", {"--import", "g.txt", "--run", "skore", "g.grf"}, 1, "",
+       proc("--import nelze spojit s jinymi volbami")},
+      {"--meritko 0", {"--export", "m.png", "--meritko", "0", "g.grf"}, 1, "", mimo("0")},
+      {"--meritko 9", {"--export", "m.png", "--meritko", "9", "g.grf"}, 1, "", mimo("9")},
+      {"--meritko 2x", {"--export", "m.png", "--meritko", "2x", "g.grf"}, 1, "", mimo("2x")},
+      {"--meritko with a vector picture", {"--export", "m.svg", "--meritko", "2", "g.grf"}, 1, "",
+       proc("--meritko patri k obrazku .png")},
+      {"--meritko without --export", {"--meritko", "2", "g.grf"}, 1, "", proc("--meritko patri k --export")},
+      {"--meritko with --import", {"--import", "g.txt", "m.grf", "--meritko", "2"}, 1, "",
        proc("--import nelze spojit s jinymi volbami")},
       {"missing file", {"--run", "kruskal", Soubor("chybi.grf"), "--export", Soubor("kopie.graphml")}, 2, "",
        " vami vybrany soubor neexistuje \n"},
@@ -106,45 +103,26 @@ TEST_F(CommandLine, ManualPageIsTheOneMadeFromTheHelp) {
       << "run scripts/make-manpage.sh after changing the help";
 }
 
-// A larger PNG is the window's picture at that size; --meritko outside 1 to 8 or with another
-// kind of file is refused and writes nothing.
-TEST_F(CommandLine, ScaledPicturesForPaper) {
-  const QString cesta = soubory[1].second;
-  ASSERT_EQ(0, Trivex({"--run", "kostra", cesta, "--export", Soubor("k.png"), "--meritko", "3", "--delky"}).kod);
-  EXPECT_EQ(QSize(1707, 1083), QImage(Soubor("k.png")).size());
-  Otevri(cesta);
-  Zalozka(1);
-  Klikni(Form1->Button7);
-  EXPECT_EQ(ObrazVMeritku(Zaznamnik().Obraz(), Zaznamnik().Obraz().size(), 3, {false, true}),
-            QImage(Soubor("k.png")).convertToFormat(QImage::Format_RGB32));
-
-  const auto proc = [](const std::string& duvod) { return "trivex: " + duvod + "\nUsage: trivex [SOUBOR]\n"; };
-  const struct { const char* nazev; QStringList args; std::string err; } odmitnute[] = {
-      {"zero", {"--export", "m.png", "--meritko", "0", "g.grf"}, proc("--meritko chce cele cislo od 1 do 8, ne '0'")},
-      {"nine", {"--export", "m.png", "--meritko", "9", "g.grf"}, proc("--meritko chce cele cislo od 1 do 8, ne '9'")},
-      {"not a number", {"--export", "m.png", "--meritko", "2x", "g.grf"}, proc("--meritko chce cele cislo od 1 do 8, ne '2x'")},
-      {"a vector picture", {"--export", "m.svg", "--meritko", "2", "g.grf"}, proc("--meritko patri k obrazku .png")},
-      {"without --export", {"--meritko", "2", "g.grf"}, proc("--meritko patri k --export")},
-      {"with --import", {"--import", "g.txt", "m.grf", "--meritko", "2"}, proc("--import nelze spojit s jinymi volbami")},
-  };
-  const QStringList predtim = QDir(dir.path()).entryList(QDir::Files);
-  for (const auto& o : odmitnute) {
-    const Vysledek v = Trivex(o.args);
-    EXPECT_EQ(1, v.kod) << o.nazev;
-    EXPECT_EQ(o.err, v.err.substr(0, o.err.size())) << o.nazev;
-  }
-  EXPECT_EQ(predtim, QDir(dir.path()).entryList(QDir::Files));
-}
-
-// A PDF is one A4 page of the canvas drawn as vectors (no raster image in it), with the labels
-// asked for and the result line as text a reader can copy.
-TEST_F(CommandLine, PdfIsOneA4PageOfVectorsWithItsText) {
-  const QString cesta = soubory[1].second;
+// TikZ draws the tree in the program's maroon and the rest in silver (exports without --run are
+// the exchange tests' round trips). A larger PNG is the window's picture at that size. A PDF is one
+// A4 page of the canvas drawn as vectors (no raster image in it), with the labels asked for and the
+// result line as text a reader can copy.
+TEST_F(CommandLine, TikZScaledPngAndPdfForPaper) {
+  const QString cesta = soubory[1].second;  // five vertices, connected: a tree of four edges
   const QString pdf = Soubor("k.pdf");
+  ASSERT_EQ(0, Trivex({"--run", "kostra", cesta, "--export", Soubor("kostra.tex")}).kod);
+  const QString tex = QString::fromStdString(ReadBytes(Soubor("kostra.tex")));
+  EXPECT_EQ(4, tex.count(QStringLiteral("\\draw[trivex000080]")));
+  EXPECT_EQ(1, tex.count(QStringLiteral("\\draw[trivexc0c0c0]")));
+  EXPECT_EQ(5, tex.count(QStringLiteral("circle (2pt)")));
+  ASSERT_EQ(0, Trivex({"--run", "kostra", cesta, "--export", Soubor("k.png"), "--meritko", "3", "--delky"}).kod);
   ASSERT_EQ(0, Trivex({"--run", "kostra", cesta, "--export", pdf, "--cisla", "--delky"}).kod);
   Otevri(cesta);
   Zalozka(1);
   Klikni(Form1->Button7);
+  EXPECT_EQ(QSize(1707, 1083), QImage(Soubor("k.png")).size());
+  EXPECT_EQ(ObrazVMeritku(Zaznamnik().Obraz(), Zaznamnik().Obraz().size(), 3, {false, true}),
+            QImage(Soubor("k.png")).convertToFormat(QImage::Format_RGB32));
   const Vysledek info = Spust(QStringLiteral("pdfinfo"), {pdf});
   EXPECT_TRUE(QString::fromStdString(info.out).contains(QRegularExpression("\nPages: +1\n"))) << info.out;
   EXPECT_NE(std::string::npos, info.out.find(" pts (A4)\n")) << info.out;
