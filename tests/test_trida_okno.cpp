@@ -58,7 +58,6 @@ protected:
     for (int i = 0; i < Prubeh()->ListKroky->count(); ++i) radky << Prubeh()->ListKroky->item(i)->text();
     return radky;
   }
-  static QImage Obrazek() { return Rgb(Prubeh()->ImageKrok->property("obrazek").value<QImage>()); }
 };
 
 // Off at first start, Image1 shows its canvas 1:1; F2 and F3 put the labels over it, never into
@@ -130,15 +129,17 @@ TEST_F(Trida, BoxesOpenBesideTheCanvasAndStepsShowWhatWasUnderThem) {
     ASSERT_EQ(radky, Radky());
     for (int i = 0; i < radky.size(); ++i) {
       Prubeh()->Vyber(i);
-      EXPECT_EQ(obrazy[std::size_t(i)], Obrazek()) << "row " << i << ": " << radky[i].toStdString();
+      EXPECT_EQ(obrazy[std::size_t(i)], Rgb(Prubeh()->ImageKrok->property("obrazek").value<QImage>())) << "row " << i << ": " << radky[i].toStdString();
     }
     EXPECT_EQ(obrazy.back(), Kanvas()) << "the same end, and browsing leaves Image1";
   }
 }
 
 // A tab change (which redraws the graph) or a box outside any command leaves the narration to
-// browse; the next narrating command replaces it, and opening another graph clears it.
-TEST_F(Trida, NarrationStaysUntilAnotherRunOrGraph) {
+// browse; the next narrating command replaces it. The keys walk its rows, F11 toggles full
+// screen, a step goes to an SVG and the narration to UTF-8 text, one row per line; opening
+// another graph clears it, and the window opens where it was left.
+TEST_F(Trida, NarrationStaysUntilAnotherRunOrGraphAndTheStepWindowKeepsItsPlace) {
   Akce("ActionBezZprav")->setChecked(true);
   Klikni(Form1->Button6);
   const QStringList kruskal = Radky();
@@ -150,16 +151,6 @@ TEST_F(Trida, NarrationStaysUntilAnotherRunOrGraph) {
   EXPECT_EQ(kruskal, Radky()) << "a box outside any command";
   Klikni(Form1->Button7);
   EXPECT_TRUE(Radky().last().startsWith("Nejkratsi kostra ma delku : "));
-  Zalozka(0);
-  Otevri(Soubor("h.grf"));
-  EXPECT_EQ(QStringList(), Radky());
-}
-
-// The keys walk the rows, F11 toggles full screen, a step goes to an SVG and the narration to
-// UTF-8 text, one row per line, and the window opens where it was left.
-TEST_F(Trida, StepWindowKeysSavesAndRememberedPlace) {
-  Akce("ActionBezZprav")->setChecked(true);
-  Klikni(Form1->Button8);
   ShowActive(Prubeh());
   const int posledni = Prubeh()->ListKroky->count() - 1;
   const struct { Qt::Key klavesa; int radek; } kroky[] = {
@@ -180,6 +171,9 @@ TEST_F(Trida, StepWindowKeysSavesAndRememberedPlace) {
   EXPECT_EQ((Radky().join('\n') + '\n').toStdString(), ReadBytes(Soubor("vyklad.txt")));
   Prubeh()->setGeometry(60, 70, 500, 420);
   const QRect misto = Prubeh()->geometry();
+  Zalozka(0);
+  Otevri(Soubor("h.grf"));
+  EXPECT_EQ(QStringList(), Radky());
   FreeProgramWindows();
   CreateProgramWindows();
   ShowActive(Form1);
