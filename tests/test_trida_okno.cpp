@@ -58,7 +58,6 @@ protected:
     for (int i = 0; i < Prubeh()->ListKroky->count(); ++i) radky << Prubeh()->ListKroky->item(i)->text();
     return radky;
   }
-  static QImage Obrazek() { return Rgb(Prubeh()->ImageKrok->property("obrazek").value<QImage>()); }
 };
 
 // Off at first start, Image1 shows its canvas 1:1; F2 and F3 put the labels over it, never into
@@ -67,9 +66,8 @@ protected:
 TEST_F(Trida, LabelChoicesShowOverImage1AndInItsCopiesAndAreRemembered) {
   const QImage kanvas = Kanvas();
   const auto ukazano = [] { return Rgb(Form1->Image1->grab().toImage()); };
-  for (const char* jmeno : {"ActionCisla", "ActionDelky", "ActionBezZprav"})
-    EXPECT_FALSE(Akce(jmeno)->isChecked()) << jmeno << " is off at first start";
-  EXPECT_EQ(kanvas, ukazano());
+  EXPECT_FALSE(Akce("ActionBezZprav")->isChecked()) << "boxes are on at first start";
+  EXPECT_EQ(kanvas, ukazano());  // and neither label, which the first F3 below confirms
   const struct { Qt::Key klavesa; TPrekryvy prekryvy; } kroky[] = {
       {Qt::Key_F3, {false, true}}, {Qt::Key_F2, {true, true}}, {Qt::Key_F3, {true, false}}};
   for (const auto& k : kroky) {
@@ -130,15 +128,17 @@ TEST_F(Trida, BoxesOpenBesideTheCanvasAndStepsShowWhatWasUnderThem) {
     ASSERT_EQ(radky, Radky());
     for (int i = 0; i < radky.size(); ++i) {
       Prubeh()->Vyber(i);
-      EXPECT_EQ(obrazy[std::size_t(i)], Obrazek()) << "row " << i << ": " << radky[i].toStdString();
+      EXPECT_EQ(obrazy[std::size_t(i)], Rgb(Prubeh()->ImageKrok->property("obrazek").value<QImage>())) << "row " << i << ": " << radky[i].toStdString();
     }
     EXPECT_EQ(obrazy.back(), Kanvas()) << "the same end, and browsing leaves Image1";
   }
 }
 
 // A tab change (which redraws the graph) or a box outside any command leaves the narration to
-// browse; the next narrating command replaces it, and opening another graph clears it.
-TEST_F(Trida, NarrationStaysUntilAnotherRunOrGraph) {
+// browse; the next narrating command replaces it. The keys walk its rows, F11 toggles full
+// screen, a step goes to an SVG and the narration to UTF-8 text, one row per line; opening
+// another graph clears it, and the window opens where it was left.
+TEST_F(Trida, NarrationStaysUntilAnotherRunOrGraphAndTheStepWindowKeepsItsPlace) {
   Akce("ActionBezZprav")->setChecked(true);
   Klikni(Form1->Button6);
   const QStringList kruskal = Radky();
@@ -150,16 +150,6 @@ TEST_F(Trida, NarrationStaysUntilAnotherRunOrGraph) {
   EXPECT_EQ(kruskal, Radky()) << "a box outside any command";
   Klikni(Form1->Button7);
   EXPECT_TRUE(Radky().last().startsWith("Nejkratsi kostra ma delku : "));
-  Zalozka(0);
-  Otevri(Soubor("h.grf"));
-  EXPECT_EQ(QStringList(), Radky());
-}
-
-// The keys walk the rows, F11 toggles full screen, a step goes to an SVG and the narration to
-// UTF-8 text, one row per line, and the window opens where it was left.
-TEST_F(Trida, StepWindowKeysSavesAndRememberedPlace) {
-  Akce("ActionBezZprav")->setChecked(true);
-  Klikni(Form1->Button8);
   ShowActive(Prubeh());
   const int posledni = Prubeh()->ListKroky->count() - 1;
   const struct { Qt::Key klavesa; int radek; } kroky[] = {
@@ -180,6 +170,9 @@ TEST_F(Trida, StepWindowKeysSavesAndRememberedPlace) {
   EXPECT_EQ((Radky().join('\n') + '\n').toStdString(), ReadBytes(Soubor("vyklad.txt")));
   Prubeh()->setGeometry(60, 70, 500, 420);
   const QRect misto = Prubeh()->geometry();
+  Zalozka(0);
+  Otevri(Soubor("h.grf"));
+  EXPECT_EQ(QStringList(), Radky());
   FreeProgramWindows();
   CreateProgramWindows();
   ShowActive(Form1);
